@@ -1,0 +1,96 @@
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <random>
+#include <vector>
+
+// Search for covering and lottery designs on at most 64 points. A row (block) is a bit
+// mask of its points 0..v-1.
+using Block = std::uint64_t;
+
+struct Suchaufgabe
+{
+    int v = 0;
+    int k = 0;
+    int t = 0;      // every t-set lies in at least lambda rows (0: no such requirement)
+    int lambda = 1;
+    int m = 0;      // every m-set contains an s-set that lies in a row (0: none)
+    int s = 0;
+};
+
+// Simulated annealing on a fixed number of rows in the style of Nurmela and Oestergard:
+// the cost is the number of unmet requirements, a move swaps one point of a row so that
+// a randomly chosen unmet requirement gets met.
+class Abdeckungssuche
+{
+public:
+    Abdeckungssuche(const Suchaufgabe &aufgabe, std::uint64_t saat);
+
+    // Anneals the given rows (their number stays fixed) until no requirement is unmet,
+    // the time runs out or stop is set. Returns true on success; on failure the rows
+    // with the lowest cost seen are left in bloecke.
+    bool loese(std::vector<Block> &bloecke, double sekunden, const std::atomic_bool *stop = nullptr);
+
+    // Adds rows greedily until every requirement of the t-part is met.
+    std::vector<Block> gierig();
+
+    // Lowers the number of rows one by one, annealing after each removal, until ziel is
+    // reached or the time is up. Returns the smallest solution found (start if none).
+    std::vector<Block> verkleinern(std::vector<Block> start, int ziel, double sekunden,
+                                   const std::atomic_bool *stop = nullptr);
+
+    // Adds distinct rows until there are ziel rows, preferring rows over rarely covered t-sets.
+    void auffuellen(std::vector<Block> &bloecke, int ziel);
+
+    long kosten() const { return long(m_offenA.size() + m_offenB.size()); }
+
+private:
+    struct Liste
+    {
+        std::vector<int> eintraege;
+        std::vector<int> stelle; // -1: not listed
+        void init(std::size_t n) { eintraege.clear(); stelle.assign(n, -1); }
+        void rein(int r)
+        {
+            if (stelle[r] >= 0)
+                return;
+            stelle[r] = int(eintraege.size());
+            eintraege.push_back(r);
+        }
+        void raus(int r)
+        {
+            int p = stelle[r];
+            if (p < 0)
+                return;
+            int last = eintraege.back();
+            eintraege[p] = last;
+            stelle[last] = p;
+            eintraege.pop_back();
+            stelle[r] = -1;
+        }
+        std::size_t size() const { return eintraege.size(); }
+    };
+
+    int rang(Block b) const;
+    void zustandAufbauen(const std::vector<Block> &bloecke);
+    void blockHinzu(Block b);
+    void blockWeg(Block b);
+    void tauschen(int i, int raus, int rein);
+    void zaehlerAendern(int ordnung, Block menge, int delta);
+    Block zufaelligeTeilmenge(Block menge, int anzahl);
+    int zufallsBit(Block menge);
+    bool zugWaehlen(int &blockIndex, int &raus, int &rein);
+
+    Suchaufgabe m_a;
+    std::mt19937_64 m_rng;
+    std::vector<std::vector<std::uint64_t>> m_binom;
+    std::vector<Block> m_bloecke;
+    std::vector<std::uint16_t> m_zaehlerT; // rows containing each t-set
+    std::vector<std::uint16_t> m_zaehlerS; // rows containing each s-set (when s != t)
+    std::vector<std::uint16_t> m_mZaehler; // covered s-sets inside each m-set
+    std::vector<Block> m_tMengen;
+    std::vector<Block> m_mMengen;
+    Liste m_offenA;
+    Liste m_offenB;
+};

@@ -1,0 +1,292 @@
+// kbw-katalog: builds and checks the built-in catalogue.
+//   kbw-katalog erzeugen [--daten FILE] [--sekunden S] [--threads N] [--von A] [--bis B]
+//   kbw-katalog pruefen  [--daten FILE]
+// Without --daten, pruefen checks the catalogue compiled into the program.
+#include "abdeckungssuche.h"
+#include "katalog.h"
+#include "katalogdatei.h"
+#include "katalogpruefung.h"
+#include "katalogziele.h"
+#include "konstruktionen.h"
+
+#include <algorithm>
+#include <atomic>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <mutex>
+#include <string>
+#include <thread>
+
+namespace {
+
+const char *const Kopf =
+    "# Kombiwerk built-in catalogue: 649 systems as pool positions (1-based).\n"
+    "# Written by 'kbw-katalog erzeugen'; checked by 'kbw-katalog pruefen'. See README.md.\n";
+
+KatalogEintrag ZuEintrag(int index, const std::vector<Block> &bloecke)
+{
+    const KatalogZiel &z = KatalogZielFuer(index);
+    KatalogEintrag e;
+    e.vorhanden = true;
+    e.sys = TSysteme{std::uint8_t(z.rg), std::uint8_t(z.wz), std::uint8_t(z.ga), std::uint16_t(bloecke.size())};
+    std::vector<Block> sortiert = bloecke;
+    std::sort(sortiert.begin(), sortiert.end(), [](Block a, Block b) {
+        // Rows in lexicographic order of their positions.
+        while (a && b) {
+            int pa = __builtin_ctzll(a), pb = __builtin_ctzll(b);
+            if (pa != pb)
+                return pa < pb;
+            a &= a - 1;
+            b &= b - 1;
+        }
+        return false;
+    });
+    for (Block b : sortiert)
+        for (; b; b &= b - 1)
+            e.reihen.push_back(std::uint8_t(__builtin_ctzll(b) + 1));
+    return e;
+}
+
+// Row count of an entry without guarantee whose count is ours: interpolated between the
+// fixed counts at the ends of its family, growing like the number of triples of the pool.
+int FreieZeilenzahl(int index)
+{
+    int a = index, b = index;
+    while (KatalogZielFuer(a).festeTR == 0)
+        --a;
+    while (KatalogZielFuer(b).festeTR == 0)
+        ++b;
+    auto c3 = [](int v) { return double(v) * (v - 1) * (v - 2) / 6.0; };
+    const auto &za = KatalogZielFuer(a), &zb = KatalogZielFuer(b), &z = KatalogZielFuer(index);
+    const double anteil = (c3(z.wz) - c3(za.wz)) / (c3(zb.wz) - c3(za.wz));
+    const int tr = int(std::lround(za.festeTR + anteil * (zb.festeTR - za.festeTR)));
+    return std::max(tr, (z.wz + z.rg - 1) / z.rg);
+}
+
+std::vector<Block> Lotto391(double sekunden, std::uint64_t saat)
+{
+    // S(3,6,22) on the first 22 positions meets three drawn numbers among them; the other
+    // 27 positions get a design with 3 hits whenever 4 drawn numbers lie there.
+    std::vector<Block> bloecke = SteinerS3622();
+    Suchaufgabe a;
+    a.v = 27;
+    a.k = 6;
+    a.m = 4;
+    a.s = 3;
+    for (int b = 86; b < 200; ++b) {
+        Abdeckungssuche suche(a, saat + b);
+        std::mt19937_64 rng(saat + b);
+        std::vector<Block> teil = GleichmaessigVerteilen(27, 6, b, rng);
+        if (suche.loese(teil, sekunden / 4)) {
+            for (Block x : teil)
+                bloecke.push_back(x << 22);
+            return bloecke;
+        }
+        std::fprintf(stderr, "391: no 3-if-4 design with %d rows yet\n", b);
+    }
+    return {};
+}
+
+std::vector<Block> System648(double sekunden, std::uint64_t saat)
+{
+    // 30 rows on 49 positions: every position in a row, and as many 4-sets as possible
+    // holding 2 numbers of one row.
+    Suchaufgabe a;
+    a.v = 49;
+    a.k = 6;
+    a.t = 1;
+    a.m = 4;
+    a.s = 2;
+    std::mt19937_64 rng(saat);
+    std::vector<Block> bloecke = GleichmaessigVerteilen(49, 6, 30, rng);
+    Abdeckungssuche suche(a, saat);
+    suche.loese(bloecke, sekunden);
+    return bloecke;
+}
+
+std::vector<Block> Erzeugen(int index, double sekunden, std::uint64_t saat)
+{
+    const KatalogZiel &z = KatalogZielFuer(index);
+    std::mt19937_64 rng(saat);
+    if (z.ga == 0)
+        return GleichmaessigVerteilen(z.wz, z.rg, z.festeTR ? z.festeTR : FreieZeilenzahl(index), rng);
+    if (index == 391)
+        return Lotto391(sekunden, saat);
+    if (index == 648)
+        return System648(sekunden, saat);
+
+    Suchaufgabe a;
+    a.v = z.wz;
+    a.k = z.rg;
+    a.t = z.ga;
+    std::vector<Block> bloecke;
+    if (z.festeTR > z.bekannt) {
+        // The fixed count leaves room to cover every t-set more than once.
+        a.lambda = z.festeTR / z.bekannt >= 2 ? std::min(3, z.festeTR / z.bekannt) : 1;
+        while (a.lambda > 1) {
+            Abdeckungssuche suche(a, saat);
+            bloecke = suche.verkleinern(suche.gierig(), z.festeTR, sekunden);
+            if (int(bloecke.size()) <= z.festeTR) {
+                suche.auffuellen(bloecke, z.festeTR);
+                return bloecke;
+            }
+            --a.lambda;
+        }
+    }
+    const int ziel = z.festeTR ? z.festeTR : z.bekannt;
+    Abdeckungssuche suche(a, saat);
+    if (z.rg == z.wz - 1)
+        bloecke = OhneJeEinenPunkt(z.wz, z.ga);
+    else
+        bloecke = suche.verkleinern(suche.gierig(), ziel, sekunden);
+    if (z.festeTR > 0 && int(bloecke.size()) < z.festeTR)
+        suche.auffuellen(bloecke, z.festeTR);
+    return bloecke;
+}
+
+struct Optionen
+{
+    std::string daten;
+    double sekunden = 10;
+    int threads = 2;
+    int von = 0;
+    int bis = KatalogGroesse - 1;
+};
+
+int Erzeugen(const Optionen &o)
+{
+    if (o.daten.empty()) {
+        std::fprintf(stderr, "erzeugen needs --daten FILE\n");
+        return 2;
+    }
+    std::vector<KatalogEintrag> eintraege;
+    std::string fehler;
+    if (!KatalogLesen(o.daten, eintraege, fehler)) {
+        std::fprintf(stderr, "starting afresh (%s)\n", fehler.c_str());
+        eintraege.assign(KatalogGroesse, KatalogEintrag{});
+    }
+    std::mutex mutex;
+    std::atomic_int naechster{o.von};
+    auto arbeiter = [&] {
+        for (int i; (i = naechster++) <= o.bis;) {
+            const KatalogZiel &z = KatalogZielFuer(i);
+            int bisher = 0;
+            {
+                std::lock_guard lock(mutex);
+                const auto &e = eintraege[i];
+                if (e.vorhanden && KatalogeintragPruefen(i, e.sys, e.reihen.data()).ok)
+                    bisher = e.sys.TR;
+            }
+            const int ziel = z.festeTR ? z.festeTR : z.bekannt;
+            if (bisher > 0 && (z.ga == 0 || bisher <= ziel))
+                continue;
+            KatalogEintrag neu = ZuEintrag(i, Erzeugen(i, o.sekunden, 1000003ull * i + 17));
+            const Pruefergebnis p = KatalogeintragPruefen(i, neu.sys, neu.reihen.data());
+            std::lock_guard lock(mutex);
+            if (!p.ok) {
+                std::fprintf(stderr, "%d: rejected: %s\n", i, p.fehler.c_str());
+                continue;
+            }
+            std::printf("%d: v=%d k=%d t=%d rows=%d target=%d%s\n", i, z.wz, z.rg, z.ga, int(neu.sys.TR), ziel,
+                        bisher ? (" (was " + std::to_string(bisher) + ")").c_str() : "");
+            std::fflush(stdout);
+            if (bisher == 0 || neu.sys.TR < bisher) {
+                eintraege[i] = neu;
+                if (!KatalogSchreiben(o.daten, eintraege, Kopf, fehler))
+                    std::fprintf(stderr, "%s\n", fehler.c_str());
+            }
+        }
+    };
+    std::vector<std::thread> threads;
+    for (int t = 0; t < std::max(1, o.threads); ++t)
+        threads.emplace_back(arbeiter);
+    for (auto &t : threads)
+        t.join();
+    return 0;
+}
+
+int Pruefen(const Optionen &o)
+{
+    std::vector<KatalogEintrag> eintraege;
+    if (!o.daten.empty()) {
+        std::string fehler;
+        if (!KatalogLesen(o.daten, eintraege, fehler)) {
+            std::fprintf(stderr, "%s\n", fehler.c_str());
+            return 1;
+        }
+    } else {
+        for (int i = 0; i < KatalogGroesse; ++i) {
+            KatalogEintrag e;
+            e.vorhanden = true;
+            e.sys = KatalogSystem(i);
+            e.reihen.assign(KatalogReihen(i), KatalogReihen(i) + std::size_t(e.sys.TR) * e.sys.RG);
+            eintraege.push_back(std::move(e));
+        }
+    }
+    int geprueft = 0, amBesten = 0, ueberZiel = 0;
+    long zeilen = 0;
+    for (int i = 0; i < KatalogGroesse; ++i) {
+        const auto &e = eintraege[i];
+        if (!e.vorhanden) {
+            std::printf("system %d: missing\n", i);
+            continue;
+        }
+        zeilen += e.sys.TR;
+        const Pruefergebnis p = KatalogeintragPruefen(i, e.sys, e.reihen.data());
+        if (!p.ok) {
+            std::printf("%s\n", p.fehler.c_str());
+            continue;
+        }
+        ++geprueft;
+        amBesten += p.amBesten;
+        ueberZiel += p.ueberZiel;
+        if (p.ueberZiel) {
+            const KatalogZiel &z = KatalogZielFuer(i);
+            std::printf("above target: %d (v=%d k=%d t=%d) rows=%d target=%d\n", i, z.wz, z.rg, z.ga, int(e.sys.TR),
+                        z.festeTR ? z.festeTR : z.bekannt);
+        }
+    }
+    std::printf("systems=%d verified=%d rows=%ld at_best_known=%d above_target=%d\n", KatalogGroesse, geprueft,
+                zeilen, amBesten, ueberZiel);
+    return geprueft == KatalogGroesse ? 0 : 1;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: kbw-katalog erzeugen|pruefen [--daten FILE] [--sekunden S] [--threads N] "
+                             "[--von A] [--bis B]\n");
+        return 2;
+    }
+    Optionen o;
+    for (int i = 2; i + 1 < argc; i += 2) {
+        const std::string n = argv[i];
+        if (n == "--daten")
+            o.daten = argv[i + 1];
+        else if (n == "--sekunden")
+            o.sekunden = std::atof(argv[i + 1]);
+        else if (n == "--threads")
+            o.threads = std::atoi(argv[i + 1]);
+        else if (n == "--von")
+            o.von = std::atoi(argv[i + 1]);
+        else if (n == "--bis")
+            o.bis = std::atoi(argv[i + 1]);
+        else {
+            std::fprintf(stderr, "unknown option %s\n", n.c_str());
+            return 2;
+        }
+    }
+    o.von = std::clamp(o.von, 0, KatalogGroesse - 1);
+    o.bis = std::clamp(o.bis, o.von, KatalogGroesse - 1);
+    const std::string befehl = argv[1];
+    if (befehl == "erzeugen")
+        return Erzeugen(o);
+    if (befehl == "pruefen")
+        return Pruefen(o);
+    std::fprintf(stderr, "unknown command %s\n", befehl.c_str());
+    return 2;
+}
