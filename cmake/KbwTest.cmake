@@ -1,0 +1,17 @@
+# kbw_add_test(<name> SOURCES <files...> LIBS <targets...> LABEL <folder>)
+# Adds a QtTest executable and registers it with CTest, headless and labelled by subsystem.
+function(kbw_add_test name)
+    cmake_parse_arguments(ARG "" "LABEL" "SOURCES;LIBS" ${ARGN})
+    if(NOT ARG_SOURCES)
+        message(FATAL_ERROR "kbw_add_test(${name}): SOURCES missing")
+    endif()
+    if(NOT ARG_LABEL)
+        message(FATAL_ERROR "kbw_add_test(${name}): LABEL missing")
+    endif()
+    qt_add_executable(${name} ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE kbw_options Qt6::Test ${ARG_LIBS})
+    add_test(NAME ${name} COMMAND ${name})
+    set_tests_properties(${name} PROPERTIES
+        LABELS ${ARG_LABEL}
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8")
+endfunction()
