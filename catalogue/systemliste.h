@@ -1,0 +1,24 @@
+#pragma once
+
+#include "systeme.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct KbwZustand;
+
+// True when name can be used as a file name inside a folder without leaving it: not
+// empty, not "." or "..", no path separator and no control character.
+bool IstSichererDateiname(const std::string &name);
+
+// Rebuilds Systemliste, AnzahlStandardsysteme and FehlendeEigensysteme: the catalogue, the
+// full systems whose row count does not exceed grenze (a negative grenze admits none),
+// then every own system of Eigensystemliste whose row file exists in eigeneSystemeOrdner.
+void SystemlisteAufbauen(KbwZustand &zustand, int grenze, const QString &eigeneSystemeOrdner);
+
+// The number of systems the start window announces: for every tip-row size 4..10, the
+// entries that reach it with the bankers allowed there (at most four).
+std::int64_t SystemAnzahlStart(const std::vector<TSysteme> &systemliste);
