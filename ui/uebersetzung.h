@@ -1,0 +1,8 @@
+#pragma once
+
+class QCoreApplication;
+
+// Installs Qt's German translations (standard buttons "&Ja", "&Nein", "Abbrechen").
+// Returns false when the translation file is not installed; the program then runs with
+// Qt's English texts.
+bool DeutscheUebersetzungLaden(QCoreApplication &app);
