@@ -1,0 +1,108 @@
+#include "eigensystemdatei.h"
+#include "meldungen.h"
+#include "start.h"
+#include "var_def.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTest>
+
+class TstStart : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void ersterStart();
+    void eigeneSystemeZaehlenMit();
+    void kaputterIndexWirdGemeldet();
+
+private:
+    QString m_basis;
+};
+
+void TstStart::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QCoreApplication::setApplicationName("Kombiwerk");
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    m_basis = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    QVERIFY(m_basis.endsWith("/Kombiwerk"));
+}
+
+void TstStart::init()
+{
+    QDir(m_basis).removeRecursively();
+}
+
+void TstStart::ersterStart()
+{
+    MeldungenAttrappe meldungen;
+    KbwZustand z;
+    TFStart start(z);
+    QCOMPARE(start.windowTitle(), QString("Kombiwerk 1.8.2.0"));
+    QVERIFY(QFileInfo(m_basis + "/EigeneSysteme").isDir());
+    QVERIFY(QFileInfo(m_basis + "/shots").isDir());
+    QCOMPARE(start.datenordner().eigeneSysteme, m_basis + "/EigeneSysteme");
+    QVERIFY(z.Eigensystemliste.empty());
+    QCOMPARE(int(z.Systemliste.size()), 788);
+
+    auto *label = start.findChild<QLabel *>("LSysAnz");
+    QVERIFY(label);
+    QCOMPARE(label->text(), QString("   2.952 Systeme inside   "));
+    QVERIFY(meldungen.texte().isEmpty());
+
+    auto *weiter = start.findChild<QPushButton *>("BWeiter");
+    QVERIFY(weiter);
+    QCOMPARE(weiter->text(), QString("Weiter"));
+    QVERIFY(!weiter->isEnabled());
+    start.setInitializationDone(true);
+    QVERIFY(weiter->isEnabled());
+}
+
+void TstStart::eigeneSystemeZaehlenMit()
+{
+    const QString ordner = m_basis + "/EigeneSysteme";
+    QVERIFY(QDir().mkpath(ordner));
+    TEigSysteme a;
+    a.RG = 3;
+    a.WZ = 10;
+    a.GA = 2;
+    a.TR = 20;
+    a.fn = "ESY1.csv";
+    TEigSysteme b = a;
+    b.fn = "ESY2.csv"; // its row file is missing
+    QVERIFY(EsyIndexSchreiben(QDir(ordner).filePath(EsyIndexName), {a, b}).ok());
+    QVERIFY(EsyReihenSchreiben(QDir(ordner).filePath("ESY1.csv"), {{1, 2, 3}}).ok());
+
+    MeldungenAttrappe meldungen;
+    KbwZustand z;
+    TFStart start(z);
+    QCOMPARE(int(z.Eigensystemliste.size()), 2);
+    QCOMPARE(int(z.Systemliste.size()), 789);
+    QCOMPARE(z.FehlendeEigensysteme, 1);
+    // RG 3 counts for the tip-row sizes 4, 5, 6 and 7.
+    QCOMPARE(start.findChild<QLabel *>("LSysAnz")->text(), QString("   2.956 Systeme inside   "));
+}
+
+void TstStart::kaputterIndexWirdGemeldet()
+{
+    // A folder where the index should be: it cannot be read.
+    QVERIFY(QDir().mkpath(m_basis + "/EigeneSysteme/" + EsyIndexName));
+    MeldungenAttrappe meldungen;
+    KbwZustand z;
+    TFStart start(z);
+    QCOMPARE(meldungen.eintraege().size(), std::size_t(1));
+    QCOMPARE(meldungen.eintraege()[0].art, Meldungen::Art::Fehler);
+    QVERIFY(!meldungen.texte()[0].isEmpty());
+    QVERIFY(z.Systemliste.empty()); // the remaining start-up steps are skipped
+    QVERIFY(z.Eigensystemliste.empty());
+}
+
+QTEST_MAIN(TstStart)
+#include "tst_start.moc"
