@@ -69,7 +69,10 @@ Lottogarantie LottogarantieFuer(int index)
 {
     // 3 hits whenever all six drawn numbers lie in the pool of 49.
     if (index == 391)
-        return {6, 3};
+        return {6, 3, true};
+    // 2 hits whenever 5 drawn numbers lie in the pool of 49.
+    if (index == 648)
+        return {5, 2, false};
     return {};
 }
 
@@ -163,12 +166,10 @@ Pruefergebnis KatalogeintragPruefen(int index, const TSysteme &sys, const std::u
     if (std::count(benutzt.begin() + 1, benutzt.end(), false) > 0)
         return fehl("a pool position is in no row");
     const Lottogarantie lotto = LottogarantieFuer(index);
-    if (lotto.m > 0) {
-        if (!LottogarantieErfuellt(sys.WZ, sys.RG, sys.TR, reihen, lotto.m, lotto.s))
-            return fehl("lottery guarantee not met");
-    } else if (!AbdeckungErfuellt(sys.WZ, sys.RG, sys.TR, reihen, sys.GA)) {
+    if (lotto.m > 0 && !LottogarantieErfuellt(sys.WZ, sys.RG, sys.TR, reihen, lotto.m, lotto.s))
+        return fehl("lottery guarantee not met");
+    if (!lotto.stattAbdeckung && !AbdeckungErfuellt(sys.WZ, sys.RG, sys.TR, reihen, sys.GA))
         return fehl("some " + std::to_string(sys.GA) + "-set of positions lies in no row");
-    }
     if (e.garantiert) {
         const int ziel = z.festeTR > 0 ? z.festeTR : z.bekannt;
         e.amBesten = z.bekannt > 0 && sys.TR <= z.bekannt;

@@ -11,9 +11,11 @@ struct Lottogarantie
 {
     int m = 0;
     int s = 0;
+    bool stattAbdeckung = false; // replaces the covering of GA-sets instead of adding to it
 };
 
-// Entries whose guarantee is a lottery design rather than a covering (m == 0: covering).
+// Entries with a lottery guarantee (m == 0: none): 391 has one instead of a covering,
+// 648 one beside its covering.
 Lottogarantie LottogarantieFuer(int index);
 
 struct Pruefergebnis

@@ -91,18 +91,32 @@ std::vector<Block> Lotto391(double sekunden, std::uint64_t saat)
 
 std::vector<Block> System648(double sekunden, std::uint64_t saat)
 {
-    // 30 rows on 49 positions: every position in a row, and as many 4-sets as possible
-    // holding 2 numbers of one row.
-    Suchaufgabe a;
-    a.v = 49;
-    a.k = 6;
-    a.t = 1;
-    a.m = 4;
-    a.s = 2;
-    std::mt19937_64 rng(saat);
-    std::vector<Block> bloecke = GleichmaessigVerteilen(49, 6, 30, rng);
-    Abdeckungssuche suche(a, saat);
-    suche.loese(bloecke, sekunden);
+    // Four parts of 12, 12, 12 and 13 positions, each with a pair covering: five drawn
+    // numbers put two into one part, so 5 drawn in the pool always give 2 hits. The rows
+    // left over go over the pairs across the parts that are still uncovered.
+    const int teile[4] = {12, 12, 12, 13};
+    const int zeilen[4] = {6, 6, 6, 7};
+    std::vector<Block> bloecke;
+    int erster = 0;
+    for (int i = 0; i < 4; ++i) {
+        Suchaufgabe a;
+        a.v = teile[i];
+        a.k = 6;
+        a.t = 2;
+        Abdeckungssuche suche(a, saat + i);
+        const auto teil = suche.verkleinern(suche.gierig(), zeilen[i], sekunden / 8);
+        if (int(teil.size()) > zeilen[i])
+            return {};
+        for (Block b : teil)
+            bloecke.push_back(b << erster);
+        erster += teile[i];
+    }
+    Suchaufgabe paare;
+    paare.v = 49;
+    paare.k = 6;
+    paare.t = 2;
+    Abdeckungssuche suche(paare, saat);
+    suche.auffuellen(bloecke, 30);
     return bloecke;
 }
 

@@ -43,15 +43,23 @@ std::vector<Block> GleichmaessigVerteilen(int v, int k, int tr, std::mt19937_64 
         Block bester = 0;
         long besterWert = std::numeric_limits<long>::max();
         for (int versuch = 0; versuch < 300; ++versuch) {
-            // Start from a least used point, then add random ones.
-            const long kleinster = *std::min_element(grad.begin(), grad.end());
-            std::vector<int> kandidaten;
-            for (int p = 0; p < v; ++p)
-                if (grad[p] == kleinster)
-                    kandidaten.push_back(p);
-            Block b = Block(1) << kandidaten[rng() % kandidaten.size()];
-            while (__builtin_popcountll(b) < k)
-                b |= Block(1) << (rng() % std::uint64_t(v));
+            // Least used points first, with a little noise so that the candidates differ.
+            std::uniform_real_distribution<double> rauschen(0.0, 1.5);
+            Block b = 0;
+            while (__builtin_popcountll(b) < k) {
+                int bester = -1;
+                double kleinster = 0;
+                for (int p = 0; p < v; ++p) {
+                    if (b >> p & 1u)
+                        continue;
+                    const double w = double(grad[p]) + rauschen(rng);
+                    if (bester < 0 || w < kleinster) {
+                        kleinster = w;
+                        bester = p;
+                    }
+                }
+                b |= Block(1) << bester;
+            }
             if (std::find(bloecke.begin(), bloecke.end(), b) != bloecke.end())
                 continue;
             long wert = 0;
