@@ -24,6 +24,14 @@ std::int64_t NueberK(int n, int k)
     return std::int64_t(std::uint64_t(NueberK128(n, k)));
 }
 
+std::int64_t RechenoperationenZaehlen(int tr, int wz, int kmax, int kmin)
+{
+    std::int64_t summe = 0;
+    for (int k = kmin; k <= kmax; ++k)
+        summe += NueberK(wz, k);
+    return std::int64_t(tr) * summe;
+}
+
 bool Kombinationstabelle::groesseSetzen(std::size_t n)
 {
     if (n <= m_kapazitaet) {

@@ -14,6 +14,10 @@ std::int64_t NueberK(int n, int k);
 // result * n stays below 2^128 (for n <= 100 always).
 unsigned __int128 NueberK128(int n, int k);
 
+// Row-against-combination comparisons of a test: tr * C(wz, k) summed over k = kmin..kmax;
+// 0 when kmax < kmin.
+std::int64_t RechenoperationenZaehlen(int tr, int wz, int kmax, int kmin);
+
 // The program-wide table of number sets, filled by KombinationenBilden and by the
 // expansion of full systems. One contiguous block; it only grows, so refilling a table
 // of similar size does not reallocate.

@@ -1,0 +1,11 @@
+#include "seitesystemtest.h"
+
+#include "var_def.h"
+
+#include <QVBoxLayout>
+
+SeiteSystemtest::SeiteSystemtest(KbwZustand &zustand, QWidget *parent) : QWidget(parent), m_zustand(zustand)
+{
+    auto *layout = new QVBoxLayout(this);
+    layout->addStretch();
+}

@@ -1,0 +1,11 @@
+#include "seitezahlenwahl.h"
+
+#include "var_def.h"
+
+#include <QVBoxLayout>
+
+SeiteZahlenwahl::SeiteZahlenwahl(KbwZustand &zustand, QWidget *parent) : QWidget(parent), m_zustand(zustand)
+{
+    auto *layout = new QVBoxLayout(this);
+    layout->addStretch();
+}

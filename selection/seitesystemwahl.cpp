@@ -1,0 +1,11 @@
+#include "seitesystemwahl.h"
+
+#include "var_def.h"
+
+#include <QVBoxLayout>
+
+SeiteSystemwahl::SeiteSystemwahl(KbwZustand &zustand, QWidget *parent) : QWidget(parent), m_zustand(zustand)
+{
+    auto *layout = new QVBoxLayout(this);
+    layout->addStretch();
+}
