@@ -1,24 +1,35 @@
+#include "kbwanwendung.h"
 #include "start.h"
+#include "tfmain.h"
 #include "uebersetzung.h"
 #include "var_def.h"
 
-#include <QApplication>
 #include <QLocale>
+#include <QPointer>
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
+    KbwAnwendung app(argc, argv);
     // Gives the data folder its name: <per-user application data>/Kombiwerk
     QCoreApplication::setApplicationName(QStringLiteral("Kombiwerk"));
     QCoreApplication::setApplicationVersion(QStringLiteral("1.8.2.0"));
+    QGuiApplication::setApplicationDisplayName(QStringLiteral("Kombiwerk"));
     // Without a configured locale (the C locale) numbers still get German separators.
     if (QLocale::system().language() == QLocale::C)
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     DeutscheUebersetzungLaden(app);
+    // The start window closes before the main window is shown; the program ends with the main window.
+    app.setQuitOnLastWindowClosed(false);
 
     KbwZustand zustand;
-    TFStart start(zustand);
-    start.show();
-    start.setInitializationDone(true);
+    QPointer<TFStart> start = new TFStart(zustand);
+    start->setAttribute(Qt::WA_DeleteOnClose);
+    start->show();
+    start->repaint();
+
+    TFMain hauptfenster(zustand, start->datenordner());
+    QObject::connect(&hauptfenster, &TFMain::beendet, &app, &QCoreApplication::quit, Qt::QueuedConnection);
+    start->setHauptfenster(&hauptfenster);
+    start->setInitializationDone(true);
     return app.exec();
 }

@@ -2,9 +2,11 @@
 
 #include "datenordner.h"
 
+#include <QPointer>
 #include <QWidget>
 
 class QLabel;
+class QTimer;
 class QPushButton;
 struct KbwZustand;
 
@@ -25,10 +27,25 @@ public:
     // Shows the number of systems in LSysAnz.
     void SystemeEinlesen();
 
+    // The window that fades in while the start window closes.
+    void setHauptfenster(QWidget *hauptfenster) { m_hauptfenster = hauptfenster; }
+    bool blendetUeber() const { return m_schritt > 0; }
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
 private:
+    void indexLesen();
+    void weiterKlick();
+    void ueberblendSchritt();
+
     KbwZustand &m_zustand;
     Datenordner m_datenordner;
     QLabel *m_lSysAnz = nullptr;
     QPushButton *m_bWeiter = nullptr;
     bool m_initializationDone = false;
+    QPointer<QWidget> m_hauptfenster;
+    QTimer *m_ueberblendung = nullptr;
+    int m_schritt = 0; // 1..255 while cross-fading
+    bool m_fertig = false;
 };

@@ -90,8 +90,10 @@ EsyIndexErgebnis EsyIndexLesen(const QString &pfad)
             ergebnis.fehlertext = datei.errorString();
             return ergebnis;
         }
-        if (gelesen < EsyDatensatzGroesse)
-            break; // end, or a trailing partial record that is not read
+        if (gelesen < EsyDatensatzGroesse) {
+            ergebnis.restBytes = int(gelesen); // end, or a trailing partial record that is not read
+            break;
+        }
         ergebnis.eintraege.push_back(EsyDatensatzLesen(roh));
     }
     return ergebnis;

@@ -33,10 +33,11 @@ struct EsyIndexErgebnis
     std::vector<TEigSysteme> eintraege;
     EsyFehler fehler = EsyFehler::Keiner;
     QString fehlertext; // the system's I/O error text
+    int restBytes = 0; // length of a trailing part shorter than one record (a cut-off file)
 };
 
 // Reads the index. A missing file is an empty index; a trailing part shorter than one
-// record is ignored.
+// record is not read, its length is reported in restBytes.
 EsyIndexErgebnis EsyIndexLesen(const QString &pfad);
 
 struct EsySchreibErgebnis

@@ -3,6 +3,7 @@
 #include "routinen.h"
 #include "systeme.h"
 
+#include <QString>
 #include <QStringList>
 
 #include <array>
@@ -23,6 +24,11 @@ constexpr int MindestRG(int z)
 // The program's shared state. One instance, owned by the main window; pages get a reference.
 struct KbwZustand
 {
+    // Start-up
+    QString Datenordner; // per-user data folder; start folder of the file dialogs
+    int Bildschirmbreite = 0; // size of the first monitor
+    int Bildschirmhoehe = 0;
+
     // System list
     std::vector<TSysteme> Systemliste;
     int AnzahlStandardsysteme = 0;
@@ -42,6 +48,10 @@ struct KbwZustand
     int BankzahlenAnzahl = 0;
     std::array<int, 101> Zahlenhaeufigkeit{}; // occurrences of each number 1..100 in the tip rows
     std::vector<std::vector<int>> Positionstabelle; // rows of the applied system as pool positions
+    bool BankModus = false; // clicks on unchosen numbers add bankers
+    QString EigeneSystemeOrdner; // folder of the own-system row files, set by the main window
+    std::vector<std::vector<int>> Tippreihen; // rows last built for the grid, each ascending, sorted
+    Zahlenmenge TippreihenBankzahlen; // the bankers those rows were built with
 
     ::Kombinationstabelle Kombinationstabelle;
     // Combination size 2..10 x (in no row, in one row, in two rows, in more rows)

@@ -21,6 +21,7 @@ private slots:
     void ersterStart();
     void eigeneSystemeZaehlenMit();
     void kaputterIndexWirdGemeldet();
+    void abgeschnittenerIndexBleibtUnberuehrt();
 
 private:
     QString m_basis;
@@ -100,8 +101,43 @@ void TstStart::kaputterIndexWirdGemeldet()
     QCOMPARE(meldungen.eintraege().size(), std::size_t(1));
     QCOMPARE(meldungen.eintraege()[0].art, Meldungen::Art::Fehler);
     QVERIFY(!meldungen.texte()[0].isEmpty());
-    QVERIFY(z.Systemliste.empty()); // the remaining start-up steps are skipped
+    QVERIFY(meldungen.texte()[0].contains(EsyIndexName));
+    QCOMPARE(int(z.Systemliste.size()), 788); // the built-in systems stay available
     QVERIFY(z.Eigensystemliste.empty());
+}
+
+void TstStart::abgeschnittenerIndexBleibtUnberuehrt()
+{
+    const QString ordner = m_basis + "/EigeneSysteme";
+    QVERIFY(QDir().mkpath(ordner));
+    TEigSysteme a;
+    a.RG = 3;
+    a.WZ = 10;
+    a.GA = 2;
+    a.TR = 20;
+    a.fn = "ESY1.csv";
+    const QString pfad = QDir(ordner).filePath(EsyIndexName);
+    QVERIFY(EsyIndexSchreiben(pfad, {a, a}).ok());
+    QVERIFY(EsyReihenSchreiben(QDir(ordner).filePath("ESY1.csv"), {{1, 2, 3}}).ok());
+    {
+        QFile f(pfad);
+        QVERIFY(f.resize(EsyDatensatzGroesse * 2 - 100)); // the second record is cut off
+    }
+    QFile f(pfad);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QByteArray vorher = f.readAll();
+    f.close();
+
+    MeldungenAttrappe meldungen;
+    KbwZustand z;
+    TFStart start(z);
+    QCOMPARE(meldungen.eintraege().size(), std::size_t(1));
+    QCOMPARE(meldungen.eintraege()[0].art, Meldungen::Art::Fehler);
+    QVERIFY(meldungen.texte()[0].contains("unvollständig"));
+    QCOMPARE(int(z.Eigensystemliste.size()), 1);
+    QCOMPARE(int(z.Systemliste.size()), 789);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), vorher);
 }
 
 QTEST_MAIN(TstStart)

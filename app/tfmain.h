@@ -1,0 +1,74 @@
+#pragma once
+
+#include "datenordner.h"
+#include "einstellungen.h"
+
+#include <QMainWindow>
+
+#include <array>
+
+class Groesstezahlleiste;
+class QAction;
+class QPlainTextEdit;
+class QPushButton;
+class QTabWidget;
+class QToolButton;
+class SeiteEigeneReihen;
+class SeiteEigeneSysteme;
+class SeiteSystemtest;
+class SeiteSystemwahl;
+class SeiteTippreihen;
+class SeiteZahlenwahl;
+struct KbwZustand;
+
+// The main window: menu, tool bar, the strip with the largest draw number, and the six
+// pages of the workflow with their "Zurück" and "Weiter" buttons.
+class TFMain : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    TFMain(KbwZustand &zustand, const Datenordner &datenordner, QWidget *parent = nullptr);
+
+    QString einstellungsdatei() const;
+    QTabWidget *PC1() const { return m_pc1; }
+
+    // Help topic of a page index: 1040, 1050, 1060, 1070, 1090, 1100; 0 outside 0..5.
+    static int Seitenthema(int seite);
+
+signals:
+    // The close request has run and the window closes: the program ends.
+    void beendet();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void menueAufbauen();
+    void werkzeugleisteAufbauen();
+    QWidget *kopfAufbauen();
+    QWidget *seiteEinrahmen(QWidget *inhalt, const char *name, const char *zurueck, const char *weiter,
+                            bool testzahlen);
+    void zurueck();
+    void weiter(bool testzahlen);
+    void einstellungenLesen();
+    void einstellungenSchreiben();
+    void positionSpeichern();
+    void taschenrechnerStarten();
+
+    KbwZustand &m_zustand;
+    Datenordner m_datenordner;
+    Einstellungswerte m_werte; // values of the settings keys as last read
+    bool m_einstellungenGelesen = false;
+
+    QTabWidget *m_pc1 = nullptr;
+    Groesstezahlleiste *m_groesste = nullptr;
+    QPlainTextEdit *m_m2 = nullptr;
+    SeiteSystemwahl *m_systemwahl = nullptr;
+    SeiteZahlenwahl *m_zahlenwahl = nullptr;
+    SeiteTippreihen *m_tippreihen = nullptr;
+    SeiteEigeneReihen *m_eigeneReihen = nullptr;
+    SeiteSystemtest *m_systemtest = nullptr;
+    SeiteEigeneSysteme *m_eigeneSysteme = nullptr;
+};

@@ -1,0 +1,118 @@
+#include "groesstezahl.h"
+
+#include "var_def.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QScrollBar>
+#include <QSlider>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace {
+
+constexpr int Schnellwahl[] = {35, 39, 42, 45, 49, 50, 54, 70, 90};
+
+// The number at the end of a control name with one of the board prefixes, else 0.
+int NummerImNamen(const QString &name)
+{
+    static const QLatin1String praefixe[] = {QLatin1String("lot"), QLatin1String("PNummerWertEin"),
+                                             QLatin1String("PNummerWert"), QLatin1String("PNummerEin"),
+                                             QLatin1String("PNummer")};
+    for (const QLatin1String &praefix : praefixe) {
+        if (!name.startsWith(praefix))
+            continue;
+        bool ok = false;
+        const QStringView rest = QStringView(name).mid(praefix.size());
+        const int n = rest.toInt(&ok);
+        // "PNummerWert5" must not count as "PNummer" + "Wert5": the number follows the prefix directly.
+        if (ok && n >= 1 && n <= 100 && !rest.startsWith(QLatin1Char('+')) && !rest.startsWith(QLatin1Char('0')))
+            return n;
+        return 0;
+    }
+    return 0;
+}
+
+} // namespace
+
+void NummernSichtbarkeitSetzen(QWidget *fenster, int groesste)
+{
+    if (!fenster)
+        return;
+    const QList<QWidget *> alle = fenster->findChildren<QWidget *>();
+    for (QWidget *w : alle) {
+        const int n = NummerImNamen(w->objectName());
+        if (n > 0)
+            w->setVisible(n <= groesste);
+    }
+}
+
+Groesstezahlleiste::Groesstezahlleiste(KbwZustand &zustand, QWidget *parent) : QWidget(parent), m_zustand(zustand)
+{
+    auto *layout = new QGridLayout(this);
+    layout->setContentsMargins(6, 2, 6, 2);
+    layout->setHorizontalSpacing(6);
+    layout->setVerticalSpacing(2);
+
+    auto *text = new QLabel(QStringLiteral("Für System- und Zufallswahl sowie Optimierung der Tests bitte größte "
+                                           "Ziehungszahl angeben:"),
+                            this);
+    text->setWordWrap(true);
+    layout->addWidget(text, 0, 0, 1, 4);
+
+    m_updown1 = new QScrollBar(Qt::Horizontal, this);
+    m_updown1->setObjectName(QStringLiteral("updown1"));
+    m_updown1->setRange(32, 100);
+    m_updown1->setValue(49);
+    m_updown1->setPageStep(5);
+    m_updown1->setFixedWidth(96);
+    m_updown1->setToolTip(QStringLiteral("Größte Ziehungszahl (32 bis 100)"));
+    layout->addWidget(m_updown1, 1, 0);
+
+    m_pZufMax = new QLabel(QStringLiteral("49"), this);
+    m_pZufMax->setObjectName(QStringLiteral("PZufMax"));
+    m_pZufMax->setAlignment(Qt::AlignCenter);
+    m_pZufMax->setFrameShape(QFrame::Panel);
+    m_pZufMax->setFrameShadow(QFrame::Sunken);
+    m_pZufMax->setMinimumWidth(34);
+    QFont fett = m_pZufMax->font();
+    fett.setBold(true);
+    m_pZufMax->setFont(fett);
+    layout->addWidget(m_pZufMax, 1, 1);
+
+    auto *schnell = new QToolBar(this);
+    schnell->setObjectName(QStringLiteral("ToolBar1"));
+    schnell->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    schnell->setIconSize(QSize(16, 16));
+    schnell->setStyleSheet(QStringLiteral("QToolBar { spacing: 0px; padding: 0px; border: none; }"));
+    for (int wert : Schnellwahl) {
+        auto *knopf = new QToolButton(schnell);
+        knopf->setFixedSize(25, 22);
+        knopf->setText(QString::number(wert));
+        knopf->setProperty("tag", wert);
+        knopf->setToolTip(QStringLiteral("Größte Ziehungszahl %1").arg(wert));
+        knopf->setAutoRaise(true);
+        schnell->addWidget(knopf);
+        connect(knopf, &QToolButton::clicked, this, [this, wert] { m_updown1->setValue(wert); });
+    }
+    layout->addWidget(schnell, 1, 2);
+
+    auto *zwingend = new QLabel(QStringLiteral("Zwingende Angabe"), this);
+    zwingend->setStyleSheet(QStringLiteral("color: #c00000; font-weight: bold;"));
+    layout->addWidget(zwingend, 1, 3, Qt::AlignLeft | Qt::AlignVCenter);
+    layout->setColumnStretch(3, 1);
+
+    connect(m_updown1, &QScrollBar::valueChanged, this, [this] { updown1Change(); });
+}
+
+void Groesstezahlleiste::updown1Change()
+{
+    m_zustand.biggestZZ = m_updown1->value();
+    QWidget *fenster = window();
+    // Lowering the maximum below the slider's value moves the value and runs its change handler.
+    if (auto *slider1 = fenster->findChild<QSlider *>(QStringLiteral("Slider1")))
+        slider1->setMaximum(m_zustand.biggestZZ);
+    m_pZufMax->setText(QString::number(m_zustand.biggestZZ));
+    NummernSichtbarkeitSetzen(fenster, m_zustand.biggestZZ);
+    emit biggestZZGeaendert(m_zustand.biggestZZ);
+}

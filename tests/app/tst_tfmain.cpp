@@ -1,0 +1,369 @@
+#include "ankreuzfeld.h"
+#include "fenster.h"
+#include "groesstezahl.h"
+#include "hilfeaufruf.h"
+#include "inidatei.h"
+#include "meldungen.h"
+#include "optionsgruppe.h"
+#include "start.h"
+#include "tfmain.h"
+#include "var_def.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QSlider>
+#include <QStandardPaths>
+#include <QTabWidget>
+#include <QTest>
+#include <QToolBar>
+#include <QToolButton>
+
+#include <memory>
+
+class TstTFMain : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void ersterStartUndSchliessen();
+    void neustartStelltWiederHer();
+    void fehlenderSchluesselGibtStandard();
+    void blaettern();
+    void weiterSetztTestzahlen();
+    void hilfeJeSeite();
+    void groessteZiehungszahl();
+    void formularVorhandenVergleichtGenau();
+    void positionSpeichern();
+    void unschreibbareEinstellungen();
+    void ueberblendung();
+
+private:
+    std::unique_ptr<TFMain> fensterOeffnen();
+    QString einstellungsdatei() const { return m_basis + "/Einstellungen.ini"; }
+
+    QString m_basis;
+    KbwZustand m_zustand;
+    Datenordner m_ordner;
+    MeldungenAttrappe m_meldungen;
+};
+
+void TstTFMain::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QCoreApplication::setApplicationName("Kombiwerk");
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    m_basis = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    QDir(m_basis).removeRecursively();
+    TFStart start(m_zustand); // creates the folders and builds the system list
+    m_ordner = start.datenordner();
+}
+
+void TstTFMain::init()
+{
+    QFile::remove(einstellungsdatei());
+    m_meldungen.leeren();
+    m_zustand.Systemindex = -1;
+}
+
+std::unique_ptr<TFMain> TstTFMain::fensterOeffnen()
+{
+    auto fenster = std::make_unique<TFMain>(m_zustand, m_ordner);
+    fenster->show(); // the showing step reads the settings
+    return fenster;
+}
+
+void TstTFMain::ersterStartUndSchliessen()
+{
+    auto fenster = fensterOeffnen();
+    QCOMPARE(fenster->windowTitle(), QString("Kombiwerk 1.8.2.0"));
+    QCOMPARE(fenster->objectName(), QString("FMain"));
+    QCOMPARE(fenster->centralWidget()->size() + QSize(0, fenster->findChild<QToolBar *>("Tool1")->height()),
+             QSize(721, 756));
+    QCOMPARE(fenster->findChild<QSlider *>("Slider1")->value(), 13);
+    QCOMPARE(fenster->findChild<QSlider *>("Slider5")->value(), 2);
+    QVERIFY(fenster->findChild<QCheckBox *>("cb4")->isChecked());
+    QCOMPARE(fenster->findChild<Optionsgruppe *>("Radio5")->itemIndex(), 1);
+    QCOMPARE(fenster->findChild<QScrollBar *>("updown1")->value(), 49);
+    QCOMPARE(fenster->PC1()->currentIndex(), 0);
+    QVERIFY(!QFile::exists(einstellungsdatei()));
+
+    QSignalSpy beendet(fenster.get(), &TFMain::beendet);
+    fenster->close();
+    QCOMPARE(beendet.count(), 1);
+    Inidatei datei;
+    QCOMPARE(datei.laden(einstellungsdatei()), Inidatei::Ladestatus::Gelesen);
+    const QList<QPair<QString, QString>> schluessel = {
+        {"Filter", "ZP"},          {"Filter", "ReiG"},         {"Filter", "GA"},          {"Filter", "TR"},
+        {"Filter", "BZ"},          {"Filter", "GARadio"},      {"Filter", "BZRadio"},     {"Filter", "ZPegal"},
+        {"Filter", "GAegal"},      {"Filter", "TRegal"},       {"Filter", "BZegal"},      {"Excel-Export", "Mit"},
+        {"Reihenanalyse", "Detail"}, {"Allgemein", "Mischen"}, {"Allgemein", "biggestZZ"}, {"Eigene Reihen", "Trenner"}};
+    for (const auto &[abschnitt, name] : schluessel)
+        QVERIFY2(datei.enthaelt(abschnitt, name), qPrintable(abschnitt + "/" + name));
+    QCOMPARE(datei.wert("Filter", "TRegal"), QString("1"));
+    QCOMPARE(datei.wert("Reihenanalyse", "Detail"), QString("1"));
+    QVERIFY(!datei.enthaelt("Position", "FMain-left")); // positions are saved only on request
+}
+
+void TstTFMain::neustartStelltWiederHer()
+{
+    {
+        auto fenster = fensterOeffnen();
+        fenster->findChild<QScrollBar *>("updown1")->setValue(70);
+        fenster->findChild<QSlider *>("Slider2")->setValue(8);
+        fenster->findChild<QSlider *>("Slider1")->setValue(60);
+        fenster->findChild<Ankreuzfeld *>("cb4")->setzen(false);
+        fenster->findChild<Optionsgruppe *>("Radio3")->setItemIndex(0);
+        if (auto *mischen = fenster->findChild<QCheckBox *>("cbMischen"))
+            mischen->setChecked(true);
+        fenster->close();
+    }
+    // Keys whose controls do not exist yet survive unchanged.
+    Inidatei datei;
+    QCOMPARE(datei.laden(einstellungsdatei()), Inidatei::Ladestatus::Gelesen);
+    datei.setzeGanzzahl("Eigene Reihen", "Trenner", 2);
+    QVERIFY(datei.speichern(einstellungsdatei()));
+
+    auto fenster = fensterOeffnen();
+    QCOMPARE(m_zustand.biggestZZ, 70);
+    QCOMPARE(fenster->findChild<QScrollBar *>("updown1")->value(), 70);
+    QCOMPARE(fenster->findChild<QLabel *>("PZufMax")->text(), QString("70"));
+    QCOMPARE(fenster->findChild<QSlider *>("Slider2")->value(), 8);
+    QCOMPARE(fenster->findChild<QSlider *>("Slider1")->value(), 60);
+    QVERIFY(!fenster->findChild<QCheckBox *>("cb4")->isChecked());
+    QCOMPARE(fenster->findChild<Optionsgruppe *>("Radio3")->itemIndex(), 0);
+    if (auto *mischen = fenster->findChild<QCheckBox *>("cbMischen"))
+        QVERIFY(mischen->isChecked());
+    fenster->close();
+    QCOMPARE(datei.laden(einstellungsdatei()), Inidatei::Ladestatus::Gelesen);
+    QCOMPARE(datei.wert("Eigene Reihen", "Trenner"), QString("2"));
+    QCOMPARE(datei.wert("Filter", "ZP"), QString("60"));
+}
+
+void TstTFMain::fehlenderSchluesselGibtStandard()
+{
+    QFile f(einstellungsdatei());
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("[Filter]\r\nZP=20\r\nTRegal=0\r\n[Allgemein]\r\nbiggestZZ=500\r\n");
+    f.close();
+    auto fenster = fensterOeffnen();
+    QCOMPARE(fenster->findChild<QSlider *>("Slider5")->value(), 0); // not the first-start value 2
+    QCOMPARE(fenster->findChild<QSlider *>("Slider1")->value(), 20);
+    QCOMPARE(fenster->findChild<QScrollBar *>("updown1")->value(), 100); // clamped
+    QCOMPARE(m_zustand.biggestZZ, 100);
+    fenster->findChild<QScrollBar *>("updown1")->setValue(49);
+}
+
+void TstTFMain::blaettern()
+{
+    auto fenster = fensterOeffnen();
+    QTabWidget *pc1 = fenster->PC1();
+    const QStringList titel = {"Systemwahl", "Zahlenwahl", "Tippreihen", "Eigene Reihen", "Systemtest",
+                               "Eigene Systeme verwalten"};
+    const QStringList namen = {"Tab1", "Tab2", "Tab3", "tab4", "tab5", "Tab6"};
+    const QStringList zurueck = {"", "bsSkinSpeedButton11", "bsSkinSpeedButton5", "bsSkinSpeedButton22",
+                                 "bsSkinSpeedButton10", "bsSkinSpeedButton16"};
+    const QStringList weiter = {"bsSkinSpeedButton4", "bsSkinSpeedButton12", "bsSkinSpeedButton13",
+                                "bsSkinSpeedButton23", "bsSkinSpeedButton19", ""};
+    QCOMPARE(pc1->count(), 6);
+    for (int i = 0; i < 6; ++i) {
+        QCOMPARE(pc1->tabText(i), titel[i]);
+        QCOMPARE(pc1->widget(i)->objectName(), namen[i]);
+        const auto knoepfe = pc1->widget(i)->findChildren<QPushButton *>();
+        int zurueckAnzahl = 0, weiterAnzahl = 0;
+        for (QPushButton *k : knoepfe) {
+            zurueckAnzahl += k->text() == "Zurück";
+            weiterAnzahl += k->text() == "Weiter";
+        }
+        QCOMPARE(zurueckAnzahl, i == 0 ? 0 : 1);
+        QCOMPARE(weiterAnzahl, i == 5 ? 0 : 1);
+    }
+    for (int i = 0; i < 5; ++i) {
+        QCOMPARE(pc1->currentIndex(), i);
+        QTest::mouseClick(fenster->findChild<QPushButton *>(weiter[i]), Qt::LeftButton);
+    }
+    QCOMPARE(pc1->currentIndex(), 5);
+    for (int i = 5; i > 0; --i) {
+        QTest::mouseClick(fenster->findChild<QPushButton *>(zurueck[i]), Qt::LeftButton);
+        QCOMPARE(pc1->currentIndex(), i - 1);
+    }
+}
+
+void TstTFMain::weiterSetztTestzahlen()
+{
+    auto fenster = fensterOeffnen();
+    QTabWidget *pc1 = fenster->PC1();
+    auto *kombiAnz = fenster->findChild<QLabel *>("LKombiAnz");
+    auto *beschreibung2 = fenster->findChild<QLabel *>("LBeschreibung2");
+    auto *beschreibung = fenster->findChild<QLabel *>("LBeschreibung");
+    QVERIFY(kombiAnz && beschreibung2 && beschreibung);
+    kombiAnz->setText("alt");
+    pc1->setCurrentIndex(1);
+    QTest::mouseClick(fenster->findChild<QPushButton *>("bsSkinSpeedButton12"), Qt::LeftButton);
+    QCOMPARE(pc1->currentIndex(), 2);
+    QCOMPARE(kombiAnz->text(), QString("alt")); // no system chosen: the page changes only
+
+    // The full system 13 numbers, row size 6: 1716 rows x (C(13,2) + ... + C(13,6)) = 1716 x 4082.
+    int vollsystem = -1;
+    for (int i = 0; i < int(m_zustand.Systemliste.size()); ++i) {
+        const TSysteme &s = m_zustand.Systemliste[i];
+        if (s.WZ == 13 && s.RG == 6 && s.GA == 6)
+            vollsystem = i;
+    }
+    QVERIFY(vollsystem >= 0);
+    m_zustand.Systemindex = vollsystem;
+    beschreibung->setText("Ein klassisches Vollsystem.");
+    const struct
+    {
+        int seite;
+        const char *knopf;
+        bool setzt;
+    } faelle[] = {{0, "bsSkinSpeedButton4", false}, {1, "bsSkinSpeedButton12", true},
+                  {2, "bsSkinSpeedButton13", true}, {3, "bsSkinSpeedButton23", false},
+                  {4, "bsSkinSpeedButton19", true}};
+    for (const auto &fall : faelle) {
+        kombiAnz->setText("alt");
+        beschreibung2->setText("Systembeschreibung");
+        pc1->setCurrentIndex(fall.seite);
+        QTest::mouseClick(fenster->findChild<QPushButton *>(fall.knopf), Qt::LeftButton);
+        QCOMPARE(pc1->currentIndex(), fall.seite + 1);
+        QCOMPARE(kombiAnz->text(), fall.setzt ? QString("7.004.712") : QString("alt"));
+        QCOMPARE(beschreibung2->text(),
+                 fall.setzt ? QString("Ein klassisches Vollsystem.") : QString("Systembeschreibung"));
+    }
+}
+
+void TstTFMain::hilfeJeSeite()
+{
+    QCOMPARE(TFMain::Seitenthema(-1), 0);
+    QCOMPARE(TFMain::Seitenthema(6), 0);
+    auto fenster = fensterOeffnen();
+    HilfeAttrappe hilfe;
+    auto *knopf = fenster->findChild<QToolButton *>("bsSkinSpeedButton20");
+    for (int seite = 0; seite < 6; ++seite) {
+        fenster->PC1()->setCurrentIndex(seite);
+        QTest::mouseClick(knopf, Qt::LeftButton);
+    }
+    fenster->findChild<QAction *>("MInhalt")->trigger();
+    fenster->findChild<QAction *>("MSuchen")->trigger();
+    QCOMPARE(hilfe.themen(), (std::vector<int>{1040, 1050, 1060, 1070, 1090, 1100, 1010, -1}));
+}
+
+void TstTFMain::groessteZiehungszahl()
+{
+    auto fenster = fensterOeffnen();
+    auto *leiste = fenster->findChild<Groesstezahlleiste *>();
+    auto *slider1 = fenster->findChild<QSlider *>("Slider1");
+    auto *updown1 = fenster->findChild<QScrollBar *>("updown1");
+    QCOMPARE(updown1->minimum(), 32);
+    QCOMPARE(updown1->maximum(), 100);
+    QVERIFY(slider1);
+    slider1->setValue(40);
+    QToolButton *k35 = nullptr, *k49 = nullptr;
+    for (QToolButton *k : leiste->findChildren<QToolButton *>()) {
+        if (k->text() == "35")
+            k35 = k;
+        if (k->text() == "49")
+            k49 = k;
+    }
+    QVERIFY(k35 && k49);
+    QSignalSpy geaendert(leiste, &Groesstezahlleiste::biggestZZGeaendert);
+    QTest::mouseClick(k49, Qt::LeftButton); // already 49: no change, no handler
+    QCOMPARE(geaendert.count(), 0);
+    QTest::mouseClick(k35, Qt::LeftButton);
+    QCOMPARE(geaendert.count(), 1);
+    QCOMPARE(m_zustand.biggestZZ, 35);
+    QCOMPARE(slider1->maximum(), 35);
+    QCOMPARE(slider1->value(), 35);
+    QCOMPARE(fenster->findChild<QLabel *>("PZufMax")->text(), QString("35"));
+    for (const char *name : {"lot", "PNummer", "PNummerWert", "PNummerEin", "PNummerWertEin"}) {
+        QWidget *n35 = fenster->findChild<QWidget *>(QString(name) + "35");
+        QWidget *n36 = fenster->findChild<QWidget *>(QString(name) + "36");
+        if (!n35 || !n36)
+            continue; // that board comes with its page
+        QVERIFY2(!n35->isHidden() && n36->isHidden(), name);
+    }
+    updown1->setValue(49);
+    QCOMPARE(slider1->maximum(), 49);
+}
+
+void TstTFMain::formularVorhandenVergleichtGenau()
+{
+    QVERIFY(!FormularVorhanden("FMain"));
+    auto fenster = fensterOeffnen();
+    QVERIFY(FormularVorhanden("FMain"));
+    QVERIFY(!FormularVorhanden("fmain"));
+    QVERIFY(!FormularVorhanden("FMai"));
+
+    int erzeugt = 0;
+    auto erzeugen = [&erzeugt]() -> QWidget * {
+        ++erzeugt;
+        return new QWidget;
+    };
+    QWidget *a = FormularZeigen("FKal", erzeugen);
+    a->showMinimized();
+    QWidget *b = FormularZeigen("FKal", erzeugen);
+    QCOMPARE(a, b);
+    QCOMPARE(erzeugt, 1);
+    QVERIFY(b->isVisible());
+    QVERIFY(!b->isMinimized());
+    delete a;
+    QVERIFY(!FormularVorhanden("FKal"));
+}
+
+void TstTFMain::positionSpeichern()
+{
+    {
+        auto fenster = fensterOeffnen();
+        fenster->move(140, 90);
+        QTest::mouseClick(fenster->findChild<QToolButton *>("bsSkinSpeedButton36"), Qt::LeftButton);
+        Inidatei datei;
+        QCOMPARE(datei.laden(einstellungsdatei()), Inidatei::Ladestatus::Gelesen);
+        QCOMPARE(datei.wert("Position", "FMain-left"), QString::number(fenster->x()));
+        QCOMPARE(datei.wert("Position", "FMain-top"), QString::number(fenster->y()));
+    }
+    Inidatei datei;
+    QCOMPARE(datei.laden(einstellungsdatei()), Inidatei::Ladestatus::Gelesen);
+    TFMain neu(m_zustand, m_ordner);
+    QCOMPARE(neu.pos(), QPoint(datei.ganzzahl("Position", "FMain-left", -1), datei.ganzzahl("Position", "FMain-top", -1)));
+    QVERIFY(m_meldungen.texte().isEmpty());
+}
+
+void TstTFMain::unschreibbareEinstellungen()
+{
+    QVERIFY(QDir().mkpath(einstellungsdatei())); // a folder in the way
+    auto fenster = fensterOeffnen();
+    QSignalSpy beendet(fenster.get(), &TFMain::beendet);
+    QVERIFY(fenster->close()); // the program still closes
+    QCOMPARE(beendet.count(), 1);
+    QVERIFY(!m_meldungen.texte().isEmpty());
+    QCOMPARE(m_meldungen.eintraege().back().art, Meldungen::Art::Fehler);
+    QVERIFY(m_meldungen.texte().back().contains("Einstellungen"));
+    QVERIFY(QDir().rmdir(einstellungsdatei()));
+}
+
+void TstTFMain::ueberblendung()
+{
+    KbwZustand zustand;
+    QPointer<TFStart> start = new TFStart(zustand);
+    start->setAttribute(Qt::WA_DeleteOnClose);
+    start->show();
+    TFMain fenster(zustand, start->datenordner());
+    QCOMPARE(fenster.windowOpacity(), 0.0);
+    start->setHauptfenster(&fenster);
+    start->setInitializationDone(true);
+    QTest::mouseClick(start->findChild<QPushButton *>("BWeiter"), Qt::LeftButton);
+    QVERIFY(fenster.isVisible()); // shown for the cross-fade
+    QTRY_VERIFY_WITH_TIMEOUT(start.isNull(), 10000);
+    QVERIFY(fenster.isVisible());
+    QCOMPARE(fenster.windowOpacity(), 1.0);
+}
+
+QTEST_MAIN(TstTFMain)
+#include "tst_tfmain.moc"
