@@ -1,3 +1,4 @@
+#include "hilfeeinrichten.h"
 #include "kbwanwendung.h"
 #include "start.h"
 #include "tfmain.h"
@@ -18,6 +19,7 @@ int main(int argc, char *argv[])
     if (QLocale::system().language() == QLocale::C)
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     DeutscheUebersetzungLaden(app);
+    HilfeEinrichten(QCoreApplication::applicationDirPath());
     // The start window closes before the main window is shown; the program ends with the main window.
     app.setQuitOnLastWindowClosed(false);
 

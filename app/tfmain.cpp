@@ -11,6 +11,7 @@
 #include "seitesystemwahl.h"
 #include "seitetippreihen.h"
 #include "seitezahlenwahl.h"
+#include "systemwahlanzeige.h"
 #include "testzahlen.h"
 #include "var_def.h"
 
@@ -94,6 +95,9 @@ TFMain::TFMain(KbwZustand &zustand, const Datenordner &datenordner, QWidget *par
     setCentralWidget(mitte);
     setFixedSize(Clientbreite, Clienthoehe + menuBar()->sizeHint().height());
 
+    connect(m_systemwahl, &SeiteSystemwahl::systemGewaehlt, this,
+            [this](int index, bool zurZahlenwahl) { systemGewaehlt(index, zurZahlenwahl); });
+
     // The largest draw number applies once now that the board and statistics exist.
     m_groesste->updown1Change();
     m_pc1->setCurrentIndex(0);
@@ -162,6 +166,14 @@ QWidget *TFMain::seiteEinrahmen(QWidget *inhalt, const char *name, const char *z
     }
     layout->addLayout(leiste);
     return rahmen;
+}
+
+void TFMain::systemGewaehlt(int index, bool zurZahlenwahl)
+{
+    GewaehltesSystem(m_zustand, index, findChild<QLabel *>(QStringLiteral("LBeschreibung")),
+                     findChild<QLabel *>(QStringLiteral("PPool")), findChild<QLabel *>(QStringLiteral("PBZ")), this);
+    if (zurZahlenwahl)
+        m_pc1->setCurrentIndex(1);
 }
 
 void TFMain::zurueck()

@@ -50,6 +50,7 @@ private:
     QWidget *kopfAufbauen();
     QWidget *seiteEinrahmen(QWidget *inhalt, const char *name, const char *zurueck, const char *weiter,
                             bool testzahlen);
+    void systemGewaehlt(int index, bool zurZahlenwahl);
     void zurueck();
     void weiter(bool testzahlen);
     void einstellungenLesen();

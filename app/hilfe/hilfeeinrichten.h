@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+class Hilfefenster;
+
+// Installs the help viewer behind Hilfe::Hilfethema and Hilfe::Hilfesuche. The viewer
+// window is created on the first request and kept until the program ends. When the help
+// collection beside the program is missing or unusable, requests do nothing.
+void HilfeEinrichten(const QString &programmordner);
+
+// The viewer window once a request has opened it, else nullptr.
+Hilfefenster *OffenesHilfefenster();
