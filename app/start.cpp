@@ -48,6 +48,7 @@ TFStart::TFStart(KbwZustand &zustand, QWidget *parent) : QWidget(parent), m_zust
 
     m_datenordner = DatenordnerEinrichten();
     m_zustand.Datenordner = m_datenordner.basis;
+    m_zustand.EigeneSystemeOrdner = m_datenordner.eigeneSysteme;
     indexLesen();
     SystemlisteAufbauen(m_zustand, Vollsystemgrenze, m_datenordner.eigeneSysteme);
     SystemeEinlesen();

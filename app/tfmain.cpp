@@ -95,6 +95,10 @@ TFMain::TFMain(KbwZustand &zustand, const Datenordner &datenordner, QWidget *par
     setCentralWidget(mitte);
     setFixedSize(Clientbreite, Clienthoehe + menuBar()->sizeHint().height());
 
+    connect(m_zahlenwahl, &SeiteZahlenwahl::zuTippreihen, this, [this] {
+        m_pc1->setCurrentIndex(2);
+        m_tippreihen->reihenAnzeigen();
+    });
     connect(m_systemwahl, &SeiteSystemwahl::systemGewaehlt, this,
             [this](int index, bool zurZahlenwahl) { systemGewaehlt(index, zurZahlenwahl); });
 

@@ -1,11 +1,147 @@
 #include "seitetippreihen.h"
 
+#include "ankreuzfeld.h"
+#include "tippreihenbilden.h"
+#include "tippreihenmodell.h"
 #include "var_def.h"
 
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTableView>
 #include <QVBoxLayout>
+
+namespace {
+
+QGroupBox *Gruppe(const QString &titel, QWidget *parent)
+{
+    auto *gruppe = new QGroupBox(titel, parent);
+    auto *layout = new QVBoxLayout(gruppe);
+    layout->setContentsMargins(8, 4, 8, 6);
+    layout->setSpacing(4);
+    return gruppe;
+}
+
+QPushButton *Knopf(const QString &name, const QString &text, QGroupBox *gruppe)
+{
+    auto *knopf = new QPushButton(text, gruppe);
+    knopf->setObjectName(name);
+    knopf->setMinimumHeight(34);
+    gruppe->layout()->addWidget(knopf);
+    return knopf;
+}
+
+// Created now so that the page is complete; the function comes with a later version.
+void Vorlaeufig(QWidget *w, const QString &was)
+{
+    w->setEnabled(false);
+    w->setToolTip(was + QStringLiteral(" folgt."));
+}
+
+} // namespace
 
 SeiteTippreihen::SeiteTippreihen(KbwZustand &zustand, QWidget *parent) : QWidget(parent), m_zustand(zustand)
 {
     auto *layout = new QVBoxLayout(this);
-    layout->addStretch();
+    layout->setContentsMargins(6, 4, 6, 4);
+    layout->setSpacing(6);
+
+    auto *oben = new QHBoxLayout;
+    oben->setSpacing(10);
+
+    m_gruppe = new QGroupBox(QStringLiteral("Tippreihen"), this);
+    m_gruppe->setObjectName(QStringLiteral("GroupG1"));
+    auto *gruppeLayout = new QVBoxLayout(m_gruppe);
+    gruppeLayout->setContentsMargins(6, 4, 6, 6);
+    m_modell = new Tippreihenmodell(QStringLiteral("  Z. "), this);
+    m_g1 = new QTableView(m_gruppe);
+    m_g1->setObjectName(QStringLiteral("g1"));
+    m_g1->setModel(m_modell);
+    m_g1->verticalHeader()->hide();
+    m_g1->verticalHeader()->setMinimumSectionSize(16);
+    m_g1->verticalHeader()->setDefaultSectionSize(16);
+    m_g1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_g1->horizontalHeader()->setMinimumSectionSize(20);
+    m_g1->horizontalHeader()->setDefaultSectionSize(40);
+    m_g1->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_g1->horizontalHeader()->setHighlightSections(false);
+    m_g1->setSelectionMode(QAbstractItemView::NoSelection);
+    m_g1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_g1->setFocusPolicy(Qt::NoFocus);
+    m_g1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_g1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_g1->setWordWrap(false);
+    // 11 columns of 40 pixels plus frame and scroll bar.
+    m_g1->setFixedWidth(11 * 40 + 2 * m_g1->frameWidth() + m_g1->verticalScrollBar()->sizeHint().width());
+    gruppeLayout->addWidget(m_g1);
+    oben->addWidget(m_gruppe);
+
+    auto *rechts = new QVBoxLayout;
+    rechts->setSpacing(6);
+
+    auto *bildenGruppe = Gruppe(QStringLiteral("Wenn System gewählt"), this);
+    auto *bilden = Knopf(QStringLiteral("bsSkinSpeedButton7"), QStringLiteral("Tippreihen bilden"), bildenGruppe);
+    rechts->addWidget(bildenGruppe);
+
+    auto *csvGruppe = Gruppe(QStringLiteral("Im CSV-Format speichern"), this);
+    auto *csvText =
+        new QLabel(QStringLiteral("Gespeichert in Textdatei, Zah-\nlen durch Semikola getrennt."), csvGruppe);
+    csvGruppe->layout()->addWidget(csvText);
+    Vorlaeufig(Knopf(QStringLiteral("BCSV"), QStringLiteral("Speichern..."), csvGruppe),
+               QStringLiteral("Das Speichern im CSV-Format"));
+    rechts->addWidget(csvGruppe);
+
+    auto *ablageGruppe = Gruppe(QStringLiteral("In Zwischenablage kopieren"), this);
+    Vorlaeufig(Knopf(QStringLiteral("bsSkinSpeedButton35"), QStringLiteral("In Zwischen-\nablage"), ablageGruppe),
+               QStringLiteral("Das Kopieren in die Zwischenablage"));
+    rechts->addWidget(ablageGruppe);
+
+    auto *testGruppe = Gruppe(QStringLiteral("Zum Systemtest"), this);
+    Vorlaeufig(Knopf(QStringLiteral("BZumSystest"), QStringLiteral("Zum Test"), testGruppe),
+               QStringLiteral("Der Sprung zum Systemtest"));
+    rechts->addWidget(testGruppe);
+    rechts->addStretch();
+    oben->addLayout(rechts, 1);
+    layout->addLayout(oben, 1);
+
+    auto *excelGruppe = new QGroupBox(QStringLiteral("Nach Excel exportieren"), this);
+    auto *excelLayout = new QHBoxLayout(excelGruppe);
+    excelLayout->setContentsMargins(8, 4, 8, 6);
+    excelLayout->setSpacing(12);
+    auto *excel = new QPushButton(QStringLiteral("Excel-\nExport"), excelGruppe);
+    excel->setObjectName(QStringLiteral("BExcel"));
+    excel->setMinimumSize(110, 34);
+    Vorlaeufig(excel, QStringLiteral("Der Export in eine Tabellenkalkulation"));
+    excelLayout->addWidget(excel);
+    auto *mit = new Ankreuzfeld(QStringLiteral("mit Reihennummer und Spaltenüberschriften"), excelGruppe);
+    mit->setObjectName(QStringLiteral("cbMit"));
+    Vorlaeufig(mit, QStringLiteral("Der Export in eine Tabellenkalkulation"));
+    excelLayout->addWidget(mit);
+    excelLayout->addStretch();
+    layout->addWidget(excelGruppe);
+
+    connect(bilden, &QPushButton::clicked, this, [this] {
+        // Also after a failure: a broken row file leaves no rows to show.
+        TippreihenBilden(this, m_zustand, true);
+        reihenAnzeigen();
+    });
+}
+
+void SeiteTippreihen::reihenAnzeigen()
+{
+    m_modell->reihenSetzen(m_zustand.Tippreihen, m_zustand.TippreihenBankzahlen);
+    // Without rows ("Verteilung anzeigen") the caption keeps the last count.
+    if (!m_zustand.Tippreihen.empty())
+        m_gruppe->setTitle(QStringLiteral("%1 Tippreihen").arg(m_zustand.Tippreihen.size()));
+    m_g1->scrollToTop();
+}
+
+void SeiteTippreihen::showEvent(QShowEvent *event)
+{
+    // The rows may have been rebuilt or dropped on another page since the last look.
+    reihenAnzeigen();
+    QWidget::showEvent(event);
 }

@@ -1,11 +1,345 @@
 #include "seitezahlenwahl.h"
 
+#include "ankreuzfeld.h"
+#include "meldungen.h"
+#include "statistiktafel.h"
+#include "tippreihenbilden.h"
 #include "var_def.h"
+#include "zahlenwahl.h"
+#include "zufall.h"
 
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QStyle>
 #include <QVBoxLayout>
+
+namespace {
+
+constexpr int KnopfBreite = 32;
+constexpr int KnopfHoehe = 26;
+constexpr int KnopfAbstand = 2;
+
+// The three looks of a board button; the property "art" tells them apart for tests.
+const char *const ArtNormal = "normal";
+const char *const ArtPool = "pool";
+const char *const ArtBank = "bank";
+
+QString Knopfstil(const char *art)
+{
+    const QString vorlage = QStringLiteral("QPushButton { background-color: %1; color: %2; border: 1px solid %3;"
+                                           " border-radius: 3px; }"
+                                           "QPushButton:hover { border: 1px solid #202020; }"
+                                           "QPushButton:pressed { background-color: %4; }");
+    if (qstrcmp(art, ArtPool) == 0)
+        return vorlage.arg(QStringLiteral("#1f5faf"), QStringLiteral("white"), QStringLiteral("#143f75"),
+                           QStringLiteral("#174c8e"));
+    if (qstrcmp(art, ArtBank) == 0)
+        return vorlage.arg(QStringLiteral("#32cd32"), QStringLiteral("black"), QStringLiteral("#1e8c1e"),
+                           QStringLiteral("#28a828"));
+    return vorlage.arg(QStringLiteral("#ececec"), QStringLiteral("#202020"), QStringLiteral("#a0a0a0"),
+                       QStringLiteral("#d0d0d0"));
+}
+
+QLabel *Anzeigefeld(const QString &name, const QString &text, QWidget *parent)
+{
+    auto *feld = new QLabel(text, parent);
+    feld->setObjectName(name);
+    feld->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    feld->setAlignment(Qt::AlignCenter);
+    feld->setMinimumWidth(36);
+    feld->setFixedHeight(22);
+    QFont fett = feld->font();
+    fett.setBold(true);
+    feld->setFont(fett);
+    return feld;
+}
+
+QLabel *Beschriftung(const QString &text, QWidget *parent, bool fett = false)
+{
+    auto *label = new QLabel(text, parent);
+    if (fett) {
+        QFont f = label->font();
+        f.setBold(true);
+        label->setFont(f);
+    }
+    return label;
+}
+
+// A die showing five, for the random choice.
+QIcon Wuerfelsymbol()
+{
+    QPixmap bild(22, 22);
+    bild.fill(Qt::transparent);
+    QPainter maler(&bild);
+    maler.setRenderHint(QPainter::Antialiasing);
+    maler.setPen(QPen(QColor(0x30, 0x30, 0x30), 1.2));
+    maler.setBrush(Qt::white);
+    maler.drawRoundedRect(QRectF(1.5, 1.5, 19, 19), 4, 4);
+    maler.setPen(Qt::NoPen);
+    maler.setBrush(QColor(0xc0, 0x10, 0x10));
+    for (const QPointF p :
+         {QPointF(6.5, 6.5), QPointF(15.5, 6.5), QPointF(11, 11), QPointF(6.5, 15.5), QPointF(15.5, 15.5)})
+        maler.drawEllipse(p, 2.0, 2.0);
+    return QIcon(bild);
+}
+
+} // namespace
 
 SeiteZahlenwahl::SeiteZahlenwahl(KbwZustand &zustand, QWidget *parent) : QWidget(parent), m_zustand(zustand)
 {
     auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 4, 6, 4);
+    layout->setSpacing(4);
+    layout->addWidget(kopfBauen());
+
+    auto *mitte = new QHBoxLayout;
+    mitte->setSpacing(10);
+    mitte->addWidget(zahlentafelBauen(), 0, Qt::AlignTop);
+    m_statistik = Statistiktafel::FuerTippreihen(this);
+    mitte->addWidget(m_statistik, 0, Qt::AlignTop);
+    mitte->addStretch();
+    layout->addLayout(mitte);
+    layout->addWidget(fussBauen());
     layout->addStretch();
+}
+
+QWidget *SeiteZahlenwahl::kopfBauen()
+{
+    auto *kopf = new QWidget(this);
+    auto *zeile = new QHBoxLayout(kopf);
+    zeile->setContentsMargins(0, 0, 0, 0);
+    zeile->setSpacing(8);
+
+    zeile->addWidget(Beschriftung(QStringLiteral("Systembe-\nschreibung:"), kopf, true), 0, Qt::AlignTop);
+    auto *beschreibung = new QLabel(kopf);
+    beschreibung->setObjectName(QStringLiteral("LBeschreibung"));
+    beschreibung->setWordWrap(true);
+    beschreibung->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    beschreibung->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    beschreibung->setMargin(3);
+    beschreibung->setMinimumHeight(46);
+    beschreibung->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    zeile->addWidget(beschreibung, 1);
+
+    zeile->addWidget(Beschriftung(QStringLiteral("System-\nanforderung:"), kopf, true), 0, Qt::AlignTop);
+    auto *anforderung = new QGridLayout;
+    anforderung->setVerticalSpacing(2);
+    anforderung->addWidget(Beschriftung(QStringLiteral("Wahlzahlen"), kopf), 0, 0);
+    anforderung->addWidget(Anzeigefeld(QStringLiteral("PPool"), QString(), kopf), 0, 1);
+    anforderung->addWidget(Beschriftung(QStringLiteral("plus Bankzahlen"), kopf), 1, 0);
+    anforderung->addWidget(Anzeigefeld(QStringLiteral("PBZ"), QString(), kopf), 1, 1);
+    zeile->addLayout(anforderung);
+    return kopf;
+}
+
+QWidget *SeiteZahlenwahl::zahlentafelBauen()
+{
+    auto *spalte = new QWidget(this);
+    auto *spalteLayout = new QVBoxLayout(spalte);
+    spalteLayout->setContentsMargins(0, 0, 0, 0);
+    spalteLayout->setSpacing(6);
+
+    auto *zahlen = new QFrame(spalte);
+    zahlen->setObjectName(QStringLiteral("PZahlen"));
+    zahlen->setFrameStyle(QFrame::StyledPanel | QFrame::Plain);
+
+    auto *gruppe = new QGroupBox(zahlen);
+    gruppe->setObjectName(QStringLiteral("GrBox7"));
+    auto *gruppeLayout = new QVBoxLayout(gruppe);
+    gruppeLayout->setContentsMargins(6, 2, 6, 3);
+    gruppeLayout->setSpacing(4);
+    auto *anleitung = new QLabel(
+        QStringLiteral("Wählen Sie zunächst die wechselnden Tippzahlen, im Anschluss die Bankzahl(en)."), gruppe);
+    anleitung->setWordWrap(true);
+    gruppeLayout->addWidget(anleitung);
+    auto *zaehler = new QHBoxLayout;
+    zaehler->setSpacing(6);
+    zaehler->addWidget(Beschriftung(QStringLiteral("Wahlzahlen"), gruppe));
+    m_ppz = Anzeigefeld(QStringLiteral("PPZ"), QStringLiteral("0"), gruppe);
+    zaehler->addWidget(m_ppz);
+    zaehler->addSpacing(10);
+    zaehler->addWidget(Beschriftung(QStringLiteral("Bankzahlen"), gruppe));
+    m_pbz2 = Anzeigefeld(QStringLiteral("PBZ2"), QStringLiteral("0"), gruppe);
+    zaehler->addWidget(m_pbz2);
+    zaehler->addStretch();
+    auto *loeschen = new QPushButton(gruppe);
+    loeschen->setObjectName(QStringLiteral("BLoeschen"));
+    loeschen->setIcon(style()->standardIcon(QStyle::SP_DialogResetButton));
+    loeschen->setToolTip(QStringLiteral("Alle gewählten Zahlen löschen"));
+    loeschen->setFixedSize(30, 24);
+    zaehler->addWidget(loeschen);
+    gruppeLayout->addLayout(zaehler);
+
+    const int tafelBreite = 10 * (KnopfBreite + KnopfAbstand) - KnopfAbstand + 8;
+    const int gruppeHoehe = gruppe->sizeHint().height();
+    gruppe->setGeometry(0, 0, tafelBreite, gruppeHoehe);
+    zahlen->setFixedSize(tafelBreite, 10 * KnopfHoehe + gruppeHoehe + 20);
+
+    QFont knopfSchrift = font();
+    knopfSchrift.setPointSize(9);
+    knopfSchrift.setBold(true);
+    const QString normal = Knopfstil(ArtNormal);
+    for (int n = 1; n <= 100; ++n) {
+        auto *knopf = new QPushButton(QString::number(n), zahlen);
+        knopf->setObjectName(QStringLiteral("lot%1").arg(n));
+        knopf->setFont(knopfSchrift);
+        knopf->setFocusPolicy(Qt::NoFocus);
+        knopf->setProperty("art", ArtNormal);
+        knopf->setStyleSheet(normal);
+        const int r = (n - 1) / 10;
+        const int c = (n - 1) % 10;
+        knopf->setGeometry(4 + c * (KnopfBreite + KnopfAbstand), gruppeHoehe + 8 + r * KnopfHoehe, KnopfBreite,
+                           KnopfHoehe);
+        connect(knopf, &QPushButton::clicked, this, [this, n] {
+            meldungZeigen(TafelKlick(m_zustand, n));
+            knopfAktualisieren(n);
+            zaehlerAktualisieren();
+        });
+        m_lot[std::size_t(n - 1)] = knopf;
+    }
+    spalteLayout->addWidget(zahlen);
+
+    auto *zufall = new QGroupBox(QStringLiteral("Alternative Zufallswahl"), spalte);
+    auto *zufallLayout = new QHBoxLayout(zufall);
+    zufallLayout->setContentsMargins(6, 2, 6, 4);
+    zufallLayout->setSpacing(6);
+    auto *zwischen = new QPushButton(QStringLiteral("Aus Zwischen-\nablage einfügen"), zufall);
+    zwischen->setObjectName(QStringLiteral("BZwischen"));
+    zwischen->setEnabled(false);
+    zwischen->setToolTip(QStringLiteral("Das Werkzeug zum Einfügen aus der Zwischenablage folgt."));
+    auto *alle = new QPushButton(QStringLiteral("Alle Zahlen"), zufall);
+    alle->setObjectName(QStringLiteral("bsSkinSpeedButton18"));
+    auto *einsBis = new QPushButton(QStringLiteral("1 bis WZ"), zufall);
+    einsBis->setObjectName(QStringLiteral("BEinsBis"));
+    auto *wuerfel = new QPushButton(zufall);
+    wuerfel->setObjectName(QStringLiteral("BZufall"));
+    wuerfel->setIcon(Wuerfelsymbol());
+    wuerfel->setIconSize(QSize(22, 22));
+    wuerfel->setToolTip(QStringLiteral("Zufallswahl"));
+    for (QPushButton *knopf : {zwischen, alle, einsBis, wuerfel}) {
+        knopf->setMinimumHeight(34);
+        zufallLayout->addWidget(knopf);
+    }
+    wuerfel->setFixedWidth(40);
+    spalteLayout->addWidget(zufall);
+
+    connect(loeschen, &QPushButton::clicked, this, [this] {
+        ZahlenLoeschen(m_zustand);
+        bulkAbschliessen();
+    });
+    connect(alle, &QPushButton::clicked, this, [this] {
+        AlleZahlenWaehlen(m_zustand);
+        bulkAbschliessen();
+    });
+    connect(einsBis, &QPushButton::clicked, this, [this] {
+        const Rueckmeldung meldung = EinsBisWZ(m_zustand);
+        if (meldung)
+            meldungZeigen(meldung);
+        else
+            bulkAbschliessen();
+    });
+    connect(wuerfel, &QPushButton::clicked, this, [this] {
+        Zufallsgenerator generator;
+        generator.vonUhrSetzen();
+        const Rueckmeldung meldung = Zufallswahl(m_zustand, generator);
+        if (meldung)
+            meldungZeigen(meldung);
+        else
+            bulkAbschliessen();
+    });
+    return spalte;
+}
+
+QWidget *SeiteZahlenwahl::fussBauen()
+{
+    auto *fuss = new QWidget(this);
+    auto *zeile = new QHBoxLayout(fuss);
+    zeile->setContentsMargins(0, 0, 0, 0);
+    zeile->setSpacing(10);
+
+    auto *mischenSpalte = new QVBoxLayout;
+    mischenSpalte->setSpacing(0);
+    m_mischen = new Ankreuzfeld(QStringLiteral("Systemreihen variieren"), fuss);
+    m_mischen->setObjectName(QStringLiteral("cbMischen"));
+    mischenSpalte->addWidget(m_mischen);
+    auto *erklaerung = new QLabel(QStringLiteral("(Die Tippzahlen werden vor der Reihenbildung per Zufall neu "
+                                                 "angeordnet, also nicht der Größe nach)"),
+                                  fuss);
+    erklaerung->setWordWrap(true);
+    erklaerung->setIndent(20);
+    mischenSpalte->addWidget(erklaerung);
+    zeile->addLayout(mischenSpalte, 1);
+
+    auto *verteilung = new QPushButton(QStringLiteral("Verteilung anzeigen"), fuss);
+    verteilung->setObjectName(QStringLiteral("BStatBilden"));
+    auto *bilden = new QPushButton(QStringLiteral("Tippreihen bilden"), fuss);
+    bilden->setObjectName(QStringLiteral("BRBilden"));
+    QFont fett = bilden->font();
+    fett.setBold(true);
+    bilden->setFont(fett);
+    for (QPushButton *knopf : {verteilung, bilden}) {
+        knopf->setMinimumSize(140, 34);
+        zeile->addWidget(knopf, 0, Qt::AlignVCenter);
+    }
+
+    connect(verteilung, &QPushButton::clicked, this, [this] { TippreihenBilden(this, m_zustand, false); });
+    connect(bilden, &QPushButton::clicked, this, [this] {
+        if (TippreihenBilden(this, m_zustand, true))
+            emit zuTippreihen();
+    });
+    return fuss;
+}
+
+void SeiteZahlenwahl::meldungZeigen(const Rueckmeldung &meldung)
+{
+    if (meldung.art == Rueckmeldung::Art::Information)
+        Meldungen::Information(this, meldung.text);
+    else if (meldung.art == Rueckmeldung::Art::Fehler)
+        Meldungen::Fehler(this, meldung.text);
+}
+
+void SeiteZahlenwahl::zahlenwahl(int n)
+{
+    meldungZeigen(Zahlenwahl(m_zustand, n));
+    if (n >= 1 && n <= 100)
+        knopfAktualisieren(n);
+    zaehlerAktualisieren();
+}
+
+void SeiteZahlenwahl::knopfAktualisieren(int n)
+{
+    QPushButton *knopf = m_lot[std::size_t(n - 1)];
+    const char *art = m_zustand.Bankzahlmenge.enthaelt(n) ? ArtBank
+        : m_zustand.Poolmenge.enthaelt(n)                 ? ArtPool
+                                                          : ArtNormal;
+    if (knopf->property("art").toByteArray() == art)
+        return;
+    knopf->setProperty("art", art);
+    knopf->setStyleSheet(Knopfstil(art));
+}
+
+void SeiteZahlenwahl::zaehlerAktualisieren()
+{
+    m_ppz->setText(QString::number(m_zustand.PoolAnzahl));
+    m_pbz2->setText(QString::number(m_zustand.BankzahlenAnzahl));
+}
+
+void SeiteZahlenwahl::tafelAktualisieren()
+{
+    for (int n = 1; n <= 100; ++n)
+        knopfAktualisieren(n);
+    zaehlerAktualisieren();
+}
+
+void SeiteZahlenwahl::bulkAbschliessen()
+{
+    // The bulk choices show the board as the largest draw number allows and reset the statistics.
+    for (int n = 1; n <= 100; ++n)
+        m_lot[std::size_t(n - 1)]->setVisible(n <= m_zustand.biggestZZ);
+    tafelAktualisieren();
+    m_statistik->zuruecksetzen();
 }

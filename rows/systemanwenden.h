@@ -1,0 +1,60 @@
+#pragma once
+
+#include "rueckmeldung.h"
+#include "systeme.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+struct KbwZustand;
+class Zufallsgenerator;
+
+// The first c members of menge among 1..grenze, ascending; places left over stay 0.
+std::vector<std::uint8_t> MengeZuListe(const Zahlenmenge &menge, int c, int grenze);
+
+// A random permutation with the program's generator (the caller seeds it).
+void ZahlenMischen(std::vector<std::uint8_t> &liste, Zufallsgenerator &generator);
+
+// Sorts rows ascending by their first number, then the second, and so on.
+void ReihenSortieren(std::vector<std::vector<int>> &reihen);
+
+// Colour of a statistics value panel for a count k over r rows.
+enum class Tafelfarbe { Neutral, Gelb, Gruen };
+Tafelfarbe Anzeigefarbe(int k, int r);
+
+// The pool positions of an own system's row file. On any fault positionen is empty and
+// fehler holds the message text.
+struct Systemreihen
+{
+    std::vector<std::vector<int>> positionen; // tr rows of rg positions, as in the file
+    QString fehler;
+};
+
+// Reads the rows from a row file's text: blank lines are skipped, fields are split at "," and
+// may carry blanks. Each of the first tr lines must hold rg distinct positions in 1..wz.
+Systemreihen SystemreihenAuswerten(const QByteArray &inhalt, int tr, int rg, int wz);
+
+// The row file of the own-system list entry index, or an empty string when there is none.
+QString EigeneReihendatei(const KbwZustand &z, int index);
+
+struct Anwendungsergebnis
+{
+    bool gebildet = false; // the rows were built
+    bool vorbereitet = false; // counts were reset (so the statistics must be shown again)
+    int reihenAnzahl = 0; // rows built (the R of the display rule)
+    Rueckmeldung meldung;
+};
+
+// Expands the chosen system over the picked pool and bankers: every RG-subset for a full system,
+// the stored positions for a catalogue system, the row file for an own system. Fills
+// Zahlenhaeufigkeit; with reihen set also Tippreihen (sorted) and TippreihenBankzahlen, else
+// Tippreihen is emptied. mischen shuffles the pool list first.
+Anwendungsergebnis SystemAnwenden(KbwZustand &z, bool reihen, bool mischen, Zufallsgenerator &generator);
+
+// Counts over the own rows: EigeneVerteilung, EigeneBankMenge (numbers in every row, with at
+// least two rows) and EigeneBankAnzahl.
+void Verteilungermitteln(KbwZustand &z);

@@ -1,0 +1,34 @@
+#include "tippreihenbilden.h"
+
+#include "meldungen.h"
+#include "statistiktafel.h"
+#include "systemanwenden.h"
+#include "testzahlen.h"
+#include "var_def.h"
+#include "zufall.h"
+
+#include <QCheckBox>
+
+bool TippreihenBilden(QWidget *seite, KbwZustand &zustand, bool reihen)
+{
+    QWidget *fenster = seite->window();
+    const auto *mischen = fenster->findChild<QCheckBox *>(QStringLiteral("cbMischen"));
+
+    static Zufallsgenerator generator;
+    generator.vonUhrSetzen();
+    const Anwendungsergebnis ergebnis = SystemAnwenden(zustand, reihen, mischen && mischen->isChecked(), generator);
+
+    if (ergebnis.vorbereitet) {
+        if (auto *tafel = fenster->findChild<Statistiktafel *>(QStringLiteral("p1")))
+            tafel->anzeigen(zustand.Zahlenhaeufigkeit, ergebnis.reihenAnzahl);
+    }
+    if (ergebnis.meldung.art == Rueckmeldung::Art::Information)
+        Meldungen::Information(seite, ergebnis.meldung.text);
+    else if (ergebnis.meldung.art == Rueckmeldung::Art::Fehler)
+        Meldungen::Fehler(seite, ergebnis.meldung.text);
+
+    // Without a system nothing else happens; otherwise the test figures follow the attempt.
+    if (reihen && zustand.Systemindex >= 0)
+        TestzahlenSetzen(seite, zustand);
+    return ergebnis.gebildet;
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "rueckmeldung.h"
+
+#include <vector>
+
+struct KbwZustand;
+class Zufallsgenerator;
+
+// The number board's selection: Poolmenge, Bankzahlmenge, their counts and BankModus in the
+// shared state. The two sets never share a number.
+
+// Shown when a board action needs a system and none is chosen.
+QString KeinSystemText();
+
+// A click on board number n: refused without a system, else Zahlenwahl(n).
+Rueckmeldung TafelKlick(KbwZustand &z, int n);
+
+// One click on number n (1..100): picks or removes a pool or banker number. The first PoolSoll
+// clicks on unchosen numbers give pool numbers, the following ones bankers. A refused click
+// changes nothing and returns the error.
+Rueckmeldung Zahlenwahl(KbwZustand &z, int n);
+
+// Clear: both sets empty, counts 0, pool mode.
+void ZahlenLoeschen(KbwZustand &z);
+
+// "Alle Zahlen": every number 1..biggestZZ is a pool number, no bankers.
+void AlleZahlenWaehlen(KbwZustand &z);
+
+// "1 bis WZ": bankers 1..B, pool B+1..B+PoolSoll (B = BankzahlenSoll, at least 0).
+Rueckmeldung EinsBisWZ(KbwZustand &z);
+
+// The list of the random choice for draw range 1..n: p pool numbers first, then b bankers.
+// Needs p + b <= n <= 100.
+std::vector<int> ZufallsListe(int n, int p, int b, Zufallsgenerator &generator);
+
+// Random choice over 1..biggestZZ: clears the board and clicks the list of ZufallsListe.
+// Refused without a system and when the system needs more numbers than can be drawn.
+Rueckmeldung Zufallswahl(KbwZustand &z, Zufallsgenerator &generator);
