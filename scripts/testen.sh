@@ -11,7 +11,7 @@ kbw_pakete_installieren scripts/pakete.txt
 jobs="$(nproc)"
 
 # The core of a subsystem never depends on widgets.
-if grep -rnE '#include <(QtWidgets|QApplication|QWidget|QDialog|QMessageBox|QLabel|QPushButton|QMainWindow)' catalogue/; then
+if grep -rnE '#include <(QtWidgets|QApplication|QWidget|QDialog|QMessageBox|QLabel|QPushButton|QMainWindow)' catalogue/ selection/systemfilter.* selection/systembeschreibung.* rows/zufall.* rows/zahlenwahl.* rows/systemanwenden.* rows/rueckmeldung.h app/inidatei.* app/einstellungen.*; then
     echo "Widget include in a core folder" >&2
     exit 1
 fi
