@@ -68,6 +68,10 @@ SeiteTippreihen::SeiteTippreihen(KbwZustand &zustand, QWidget *parent) : QWidget
     m_g1->horizontalHeader()->setDefaultSectionSize(40);
     m_g1->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_g1->horizontalHeader()->setHighlightSections(false);
+    // "  Z. 10" must fit into a 40-pixel column.
+    QFont kopfSchrift = m_g1->horizontalHeader()->font();
+    kopfSchrift.setPointSizeF(kopfSchrift.pointSizeF() * 0.85);
+    m_g1->horizontalHeader()->setFont(kopfSchrift);
     m_g1->setSelectionMode(QAbstractItemView::NoSelection);
     m_g1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_g1->setFocusPolicy(Qt::NoFocus);
