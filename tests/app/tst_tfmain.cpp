@@ -9,7 +9,11 @@
 #include "tfmain.h"
 #include "var_def.h"
 
+#include <QAbstractButton>
+#include <QAbstractItemModel>
 #include <QAction>
+#include <QListWidget>
+#include <QTableView>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -39,6 +43,7 @@ private slots:
     void weiterSetztTestzahlen();
     void hilfeJeSeite();
     void groessteZiehungszahl();
+    void vonDerSystemwahlZuDenTippreihen();
     void formularVorhandenVergleichtGenau();
     void positionSpeichern();
     void unschreibbareEinstellungen();
@@ -291,6 +296,42 @@ void TstTFMain::groessteZiehungszahl()
     }
     updown1->setValue(49);
     QCOMPARE(slider1->maximum(), 49);
+}
+
+// The road of one system: filter, choose by click and double click, random numbers, rows.
+void TstTFMain::vonDerSystemwahlZuDenTippreihen()
+{
+    auto fenster = fensterOeffnen();
+    QTabWidget *pc1 = fenster->PC1();
+    fenster->findChild<QSlider *>("Slider2")->setValue(6);
+    fenster->findChild<QSlider *>("Slider3")->setValue(3);
+    fenster->findChild<QSlider *>("Slider5")->setValue(0);
+    fenster->findChild<Ankreuzfeld *>("cb1")->setzen(true);
+    QTest::mouseClick(fenster->findChild<QPushButton *>("BFiltern"), Qt::LeftButton);
+    auto *l1 = fenster->findChild<QListWidget *>("l1");
+    QVERIFY(l1->count() > 3);
+
+    l1->setCurrentRow(3); // a single click: described, but the page stays
+    QCOMPARE(pc1->currentIndex(), 0);
+    QVERIFY(m_zustand.Systemindex >= 0);
+    const TSysteme s = m_zustand.Systemliste[m_zustand.Systemindex];
+    QCOMPARE(s.RG, std::uint8_t(6));
+    QCOMPARE(s.GA, std::uint8_t(3));
+    QVERIFY(fenster->findChild<QLabel *>("LBeschreibung")->text().startsWith("Gewählt wurde ein System für "));
+    QCOMPARE(fenster->findChild<QLabel *>("PPool")->text(), QString::number(s.WZ));
+    QCOMPARE(fenster->findChild<QLabel *>("PBZ")->text(), QString("0"));
+
+    QTest::mouseDClick(l1->viewport(), Qt::LeftButton, {}, l1->visualItemRect(l1->item(3)).center());
+    QCOMPARE(pc1->currentIndex(), 1);
+
+    QTest::mouseClick(fenster->findChild<QAbstractButton *>("BZufall"), Qt::LeftButton);
+    QCOMPARE(m_zustand.PoolAnzahl, int(s.WZ));
+    QTest::mouseClick(fenster->findChild<QAbstractButton *>("BRBilden"), Qt::LeftButton);
+    QCOMPARE(pc1->currentIndex(), 2);
+    QCOMPARE(fenster->findChild<QTableView *>("g1")->model()->rowCount(), int(s.TR));
+    QVERIFY(m_meldungen.texte().isEmpty());
+    m_zustand.Poolmenge = Zahlenmenge();
+    m_zustand.PoolAnzahl = 0;
 }
 
 void TstTFMain::formularVorhandenVergleichtGenau()
