@@ -5,7 +5,7 @@
 #include <exception>
 #include <new>
 
-KbwAnwendung::KbwAnwendung(int &argc, char **argv) : QApplication(argc, argv) {}
+KbwAnwendung::KbwAnwendung(int &argc, char **argv) : QApplication(argc, argv) { }
 
 bool KbwAnwendung::notify(QObject *empfaenger, QEvent *ereignis)
 {

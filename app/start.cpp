@@ -66,19 +66,21 @@ void TFStart::indexLesen()
     const EsyIndexErgebnis index = EsyIndexLesen(pfad);
     if (index.fehler != EsyFehler::Keiner) {
         // The built-in systems are still offered; the file stays as it is.
-        Meldungen::Fehler(this, QStringLiteral("Das Verzeichnis der eigenen Systeme \"%1\" konnte nicht gelesen "
-                                               "werden: %2\n\nDie eigenen Systeme stehen daher nicht zur Auswahl.")
-                                    .arg(QDir::toNativeSeparators(pfad), index.fehlertext));
+        Meldungen::Fehler(this,
+                          QStringLiteral("Das Verzeichnis der eigenen Systeme \"%1\" konnte nicht gelesen "
+                                         "werden: %2\n\nDie eigenen Systeme stehen daher nicht zur Auswahl.")
+                              .arg(QDir::toNativeSeparators(pfad), index.fehlertext));
         return;
     }
     m_zustand.Eigensystemliste = index.eintraege;
     if (index.restBytes > 0) {
-        Meldungen::Fehler(this, QStringLiteral("Das Verzeichnis der eigenen Systeme \"%1\" ist unvollständig: Sein "
-                                               "letzter Eintrag ist abgeschnitten und wird nicht gelesen.\n\n"
-                                               "Die übrigen %2 eigenen Systeme stehen zur Auswahl; die Datei bleibt "
-                                               "unverändert.")
-                                    .arg(QDir::toNativeSeparators(pfad))
-                                    .arg(index.eintraege.size()));
+        Meldungen::Fehler(this,
+                          QStringLiteral("Das Verzeichnis der eigenen Systeme \"%1\" ist unvollständig: Sein "
+                                         "letzter Eintrag ist abgeschnitten und wird nicht gelesen.\n\n"
+                                         "Die übrigen %2 eigenen Systeme stehen zur Auswahl; die Datei bleibt "
+                                         "unverändert.")
+                              .arg(QDir::toNativeSeparators(pfad))
+                              .arg(index.eintraege.size()));
     }
 }
 

@@ -208,9 +208,10 @@ void TFMain::einstellungenLesen()
     case Inidatei::Ladestatus::Fehlt:
         return; // the controls keep their first-start values
     case Inidatei::Ladestatus::Fehler:
-        Meldungen::Fehler(this, QStringLiteral("Die Einstellungen konnten nicht gelesen werden: %1\n\n"
-                                               "Es gelten die Voreinstellungen.")
-                                    .arg(datei.fehlertext()));
+        Meldungen::Fehler(this,
+                          QStringLiteral("Die Einstellungen konnten nicht gelesen werden: %1\n\n"
+                                         "Es gelten die Voreinstellungen.")
+                              .arg(datei.fehlertext()));
         return;
     case Inidatei::Ladestatus::Gelesen:
         break;
@@ -233,15 +234,17 @@ void TFMain::einstellungenSchreiben()
     const QString pfad = einstellungsdatei();
     if (datei.laden(pfad) == Inidatei::Ladestatus::Fehler) {
         // Keep the file: it may hold positions and settings of other windows.
-        Meldungen::Fehler(this, QStringLiteral("Die Einstellungen konnten nicht gespeichert werden, weil die Datei "
-                                               "\"%1\" nicht lesbar ist: %2")
-                                    .arg(QDir::toNativeSeparators(pfad), datei.fehlertext()));
+        Meldungen::Fehler(this,
+                          QStringLiteral("Die Einstellungen konnten nicht gespeichert werden, weil die Datei "
+                                         "\"%1\" nicht lesbar ist: %2")
+                              .arg(QDir::toNativeSeparators(pfad), datei.fehlertext()));
         return;
     }
     EinstellungenEintragen(datei, m_werte);
     if (!datei.speichern(pfad)) {
-        Meldungen::Fehler(this, QStringLiteral("Die Einstellungen konnten nicht in \"%1\" gespeichert werden: %2")
-                                    .arg(QDir::toNativeSeparators(pfad), datei.fehlertext()));
+        Meldungen::Fehler(this,
+                          QStringLiteral("Die Einstellungen konnten nicht in \"%1\" gespeichert werden: %2")
+                              .arg(QDir::toNativeSeparators(pfad), datei.fehlertext()));
     }
 }
 

@@ -90,14 +90,15 @@ void TFMain::werkzeugleisteAufbauen()
     QToolButton *rechner =
         Knopf(leiste, "bsSkinSpeedButton3", Werkzeugsymbol::Taschenrechner, QStringLiteral("Taschenrechner"));
     connect(rechner, &QToolButton::clicked, this, [this] { taschenrechnerStarten(); });
-    Knopf(leiste, "BUpdate", Werkzeugsymbol::Update, QStringLiteral("Update-Prüfung") + FolgtHinweis)->setEnabled(false);
+    Knopf(leiste, "BUpdate", Werkzeugsymbol::Update, QStringLiteral("Update-Prüfung") + FolgtHinweis)
+        ->setEnabled(false);
 
     auto *abstand = new QWidget(leiste);
     abstand->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     leiste->addWidget(abstand);
 
-    QToolButton *position = Knopf(leiste, "bsSkinSpeedButton36", Werkzeugsymbol::Position,
-                                  QStringLiteral("Fensterposition speichern"));
+    QToolButton *position =
+        Knopf(leiste, "bsSkinSpeedButton36", Werkzeugsymbol::Position, QStringLiteral("Fensterposition speichern"));
     connect(position, &QToolButton::clicked, this, [this] { positionSpeichern(); });
     QToolButton *hilfe =
         Knopf(leiste, "bsSkinSpeedButton20", Werkzeugsymbol::Hilfe, QStringLiteral("Hilfe zu dieser Seite"));
@@ -106,8 +107,8 @@ void TFMain::werkzeugleisteAufbauen()
 
 void TFMain::taschenrechnerStarten()
 {
-    static const char *const programme[] = {"gnome-calculator", "kcalc", "mate-calc", "galculator",
-                                            "qalculate-gtk", "xcalc"};
+    static const char *const programme[] = {"gnome-calculator", "kcalc",         "mate-calc",
+                                            "galculator",       "qalculate-gtk", "xcalc"};
     for (const char *programm : programme) {
         const QString pfad = QStandardPaths::findExecutable(QLatin1String(programm));
         if (!pfad.isEmpty() && QProcess::startDetached(pfad, {}))

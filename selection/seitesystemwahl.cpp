@@ -101,6 +101,16 @@ QWidget *Luecke(int breite, QWidget *eltern)
     return w;
 }
 
+// A scale row: the slider takes the free width, the others keep their size.
+void ZeileFuellen(QHBoxLayout *zeile, std::initializer_list<QWidget *> steuerelemente)
+{
+    bool erstes = true;
+    for (QWidget *w : steuerelemente) {
+        zeile->addWidget(w, erstes ? 1 : 0);
+        erstes = false;
+    }
+}
+
 Infozeichen *InfoAnlegen(const QString &name, const QString &hinweis, QWidget *eltern)
 {
     auto *i = new Infozeichen(eltern);
@@ -179,11 +189,7 @@ void SeiteSystemwahl::steuerelementeAnlegen()
                                 GarantieGenau, g3);
     m_cb3 = EgalAnlegen(QStringLiteral("cb3"), g3);
     m_bInfo3 = InfoAnlegen(QStringLiteral("BInfo3"), TextInfo3, g3);
-    zeile->addWidget(m_slider3, 1);
-    zeile->addWidget(m_lSlider3);
-    zeile->addWidget(m_radio3);
-    zeile->addWidget(m_cb3);
-    zeile->addWidget(m_bInfo3);
+    ZeileFuellen(zeile, {m_slider3, m_lSlider3, m_radio3, m_cb3, m_bInfo3});
     seite->addWidget(g3);
 
     // Number of rows; a full system shows its fixed count instead of the scale
@@ -219,11 +225,7 @@ void SeiteSystemwahl::steuerelementeAnlegen()
                                 BankzahlenGenau, g5);
     m_cb5 = EgalAnlegen(QStringLiteral("cb5"), g5);
     m_bInfo5 = InfoAnlegen(QStringLiteral("BInfo5"), TextInfo5, g5);
-    zeile->addWidget(m_slider5, 1);
-    zeile->addWidget(m_lSlider5);
-    zeile->addWidget(m_radio5);
-    zeile->addWidget(m_cb5);
-    zeile->addWidget(m_bInfo5);
+    ZeileFuellen(zeile, {m_slider5, m_lSlider5, m_radio5, m_cb5, m_bInfo5});
     seite->addWidget(g5);
 
     // Buttons, count and result list

@@ -52,8 +52,9 @@ void TstEinstellungen::dateiBehaeltNamenUndFremdeEintraege()
     datei.setzeGanzzahl("Eigene Reihen", "Trenner", 1);
     datei.setzeGanzzahl("Position", "FMain-left", -20);
     QVERIFY(datei.speichern(pfad));
-    QCOMPARE(Lesen(pfad), QByteArray("[SysPro]\r\nAnzGZ=3\r\n\r\n[eigene reihen]\r\nTrenner=1\r\nFremd=x y\r\n\r\n"
-                                     "[Position]\r\nFMain-left=-20\r\n"));
+    QCOMPARE(Lesen(pfad),
+             QByteArray("[SysPro]\r\nAnzGZ=3\r\n\r\n[eigene reihen]\r\nTrenner=1\r\nFremd=x y\r\n\r\n"
+                        "[Position]\r\nFMain-left=-20\r\n"));
     QCOMPARE(Inidatei().laden(dir.filePath("fehlt.ini")), Inidatei::Ladestatus::Fehlt);
 }
 
@@ -97,12 +98,13 @@ void TstEinstellungen::schreibenInVorgegebenerForm()
     Inidatei datei;
     EinstellungenEintragen(datei, werte);
     QVERIFY(datei.speichern(pfad));
-    QCOMPARE(Lesen(pfad), QByteArray("[Filter]\r\nZP=13\r\nReiG=6\r\nGA=2\r\nTR=24\r\nBZ=2\r\nGARadio=1\r\n"
-                                     "BZRadio=1\r\nZPegal=0\r\nGAegal=0\r\nTRegal=1\r\nBZegal=0\r\n\r\n"
-                                     "[Allgemein]\r\nMischen=0\r\nbiggestZZ=49\r\n\r\n"
-                                     "[Eigene Reihen]\r\nTrenner=0\r\n\r\n"
-                                     "[Excel-Export]\r\nMit=0\r\n\r\n"
-                                     "[Reihenanalyse]\r\nDetail=1\r\n"));
+    QCOMPARE(Lesen(pfad),
+             QByteArray("[Filter]\r\nZP=13\r\nReiG=6\r\nGA=2\r\nTR=24\r\nBZ=2\r\nGARadio=1\r\n"
+                        "BZRadio=1\r\nZPegal=0\r\nGAegal=0\r\nTRegal=1\r\nBZegal=0\r\n\r\n"
+                        "[Allgemein]\r\nMischen=0\r\nbiggestZZ=49\r\n\r\n"
+                        "[Eigene Reihen]\r\nTrenner=0\r\n\r\n"
+                        "[Excel-Export]\r\nMit=0\r\n\r\n"
+                        "[Reihenanalyse]\r\nDetail=1\r\n"));
     Inidatei zurueck;
     QCOMPARE(zurueck.laden(pfad), Inidatei::Ladestatus::Gelesen);
     werte[EinstellungsIndex("TRegal")] = 1;

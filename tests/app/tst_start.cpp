@@ -70,12 +70,7 @@ void TstStart::eigeneSystemeZaehlenMit()
 {
     const QString ordner = m_basis + "/EigeneSysteme";
     QVERIFY(QDir().mkpath(ordner));
-    TEigSysteme a;
-    a.RG = 3;
-    a.WZ = 10;
-    a.GA = 2;
-    a.TR = 20;
-    a.fn = "ESY1.csv";
+    TEigSysteme a{.RG = 3, .WZ = 10, .GA = 2, .TR = 20, .fn = "ESY1.csv"};
     TEigSysteme b = a;
     b.fn = "ESY2.csv"; // its row file is missing
     QVERIFY(EsyIndexSchreiben(QDir(ordner).filePath(EsyIndexName), {a, b}).ok());
@@ -110,12 +105,7 @@ void TstStart::abgeschnittenerIndexBleibtUnberuehrt()
 {
     const QString ordner = m_basis + "/EigeneSysteme";
     QVERIFY(QDir().mkpath(ordner));
-    TEigSysteme a;
-    a.RG = 3;
-    a.WZ = 10;
-    a.GA = 2;
-    a.TR = 20;
-    a.fn = "ESY1.csv";
+    TEigSysteme a{.RG = 3, .WZ = 10, .GA = 2, .TR = 20, .fn = "ESY1.csv"};
     const QString pfad = QDir(ordner).filePath(EsyIndexName);
     QVERIFY(EsyIndexSchreiben(pfad, {a, a}).ok());
     QVERIFY(EsyReihenSchreiben(QDir(ordner).filePath("ESY1.csv"), {{1, 2, 3}}).ok());

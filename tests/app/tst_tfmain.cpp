@@ -12,17 +12,17 @@
 #include <QAbstractButton>
 #include <QAbstractItemModel>
 #include <QAction>
-#include <QListWidget>
-#include <QTableView>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QSlider>
 #include <QStandardPaths>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
@@ -104,11 +104,22 @@ void TstTFMain::ersterStartUndSchliessen()
     QCOMPARE(beendet.count(), 1);
     Inidatei datei;
     QCOMPARE(datei.laden(einstellungsdatei()), Inidatei::Ladestatus::Gelesen);
-    const QList<QPair<QString, QString>> schluessel = {
-        {"Filter", "ZP"},          {"Filter", "ReiG"},         {"Filter", "GA"},          {"Filter", "TR"},
-        {"Filter", "BZ"},          {"Filter", "GARadio"},      {"Filter", "BZRadio"},     {"Filter", "ZPegal"},
-        {"Filter", "GAegal"},      {"Filter", "TRegal"},       {"Filter", "BZegal"},      {"Excel-Export", "Mit"},
-        {"Reihenanalyse", "Detail"}, {"Allgemein", "Mischen"}, {"Allgemein", "biggestZZ"}, {"Eigene Reihen", "Trenner"}};
+    const QList<QPair<QString, QString>> schluessel = {{"Filter", "ZP"},
+                                                       {"Filter", "ReiG"},
+                                                       {"Filter", "GA"},
+                                                       {"Filter", "TR"},
+                                                       {"Filter", "BZ"},
+                                                       {"Filter", "GARadio"},
+                                                       {"Filter", "BZRadio"},
+                                                       {"Filter", "ZPegal"},
+                                                       {"Filter", "GAegal"},
+                                                       {"Filter", "TRegal"},
+                                                       {"Filter", "BZegal"},
+                                                       {"Excel-Export", "Mit"},
+                                                       {"Reihenanalyse", "Detail"},
+                                                       {"Allgemein", "Mischen"},
+                                                       {"Allgemein", "biggestZZ"},
+                                                       {"Eigene Reihen", "Trenner"}};
     for (const auto &[abschnitt, name] : schluessel)
         QVERIFY2(datei.enthaelt(abschnitt, name), qPrintable(abschnitt + "/" + name));
     QCOMPARE(datei.wert("Filter", "TRegal"), QString("1"));
@@ -169,12 +180,16 @@ void TstTFMain::blaettern()
 {
     auto fenster = fensterOeffnen();
     QTabWidget *pc1 = fenster->PC1();
-    const QStringList titel = {"Systemwahl", "Zahlenwahl", "Tippreihen", "Eigene Reihen", "Systemtest",
-                               "Eigene Systeme verwalten"};
+    const QStringList titel = {"Systemwahl",    "Zahlenwahl", "Tippreihen",
+                               "Eigene Reihen", "Systemtest", "Eigene Systeme verwalten"};
     const QStringList namen = {"Tab1", "Tab2", "Tab3", "tab4", "tab5", "Tab6"};
-    const QStringList zurueck = {"", "bsSkinSpeedButton11", "bsSkinSpeedButton5", "bsSkinSpeedButton22",
-                                 "bsSkinSpeedButton10", "bsSkinSpeedButton16"};
-    const QStringList weiter = {"bsSkinSpeedButton4", "bsSkinSpeedButton12", "bsSkinSpeedButton13",
+    const QStringList zurueck = {"",
+                                 "bsSkinSpeedButton11",
+                                 "bsSkinSpeedButton5",
+                                 "bsSkinSpeedButton22",
+                                 "bsSkinSpeedButton10",
+                                 "bsSkinSpeedButton16"};
+    const QStringList weiter = {"bsSkinSpeedButton4",  "bsSkinSpeedButton12", "bsSkinSpeedButton13",
                                 "bsSkinSpeedButton23", "bsSkinSpeedButton19", ""};
     QCOMPARE(pc1->count(), 6);
     for (int i = 0; i < 6; ++i) {
@@ -229,8 +244,10 @@ void TstTFMain::weiterSetztTestzahlen()
         int seite;
         const char *knopf;
         bool setzt;
-    } faelle[] = {{0, "bsSkinSpeedButton4", false}, {1, "bsSkinSpeedButton12", true},
-                  {2, "bsSkinSpeedButton13", true}, {3, "bsSkinSpeedButton23", false},
+    } faelle[] = {{0, "bsSkinSpeedButton4", false},
+                  {1, "bsSkinSpeedButton12", true},
+                  {2, "bsSkinSpeedButton13", true},
+                  {3, "bsSkinSpeedButton23", false},
                   {4, "bsSkinSpeedButton19", true}};
     for (const auto &fall : faelle) {
         kombiAnz->setText("alt");
@@ -372,7 +389,8 @@ void TstTFMain::positionSpeichern()
     Inidatei datei;
     QCOMPARE(datei.laden(einstellungsdatei()), Inidatei::Ladestatus::Gelesen);
     TFMain neu(m_zustand, m_ordner);
-    QCOMPARE(neu.pos(), QPoint(datei.ganzzahl("Position", "FMain-left", -1), datei.ganzzahl("Position", "FMain-top", -1)));
+    QCOMPARE(neu.pos(),
+             QPoint(datei.ganzzahl("Position", "FMain-left", -1), datei.ganzzahl("Position", "FMain-top", -1)));
     QVERIFY(m_meldungen.texte().isEmpty());
 }
 

@@ -319,12 +319,7 @@ void TstSystemanwenden::mischenVeraendertNurKatalogreihen()
 void TstSystemanwenden::eigenesSystem()
 {
     DateiSchreiben(QDir(m_ordner.path()).filePath("ESY1.csv"), " 1, 2 ,3\r\n\r\n  \t \r\n3,4,5\r\n");
-    TEigSysteme e;
-    e.RG = 3;
-    e.WZ = 5;
-    e.GA = 2;
-    e.TR = 2;
-    e.fn = "ESY1.csv";
+    TEigSysteme e{.RG = 3, .WZ = 5, .GA = 2, .TR = 2, .fn = "ESY1.csv"};
     m_z->Eigensystemliste = {e};
     SystemlisteAufbauen(*m_z, Vollsystemgrenze, m_ordner.path());
     QCOMPARE(int(m_z->Systemliste.size()), m_z->AnzahlStandardsysteme + 1);
@@ -377,12 +372,7 @@ void TstSystemanwenden::eigeneDateiFehlerhaft()
     QFETCH(QByteArray, inhalt);
     QFETCH(QString, text);
     DateiSchreiben(QDir(m_ordner.path()).filePath("ESY2.csv"), inhalt);
-    TEigSysteme e;
-    e.RG = 3;
-    e.WZ = 5;
-    e.GA = 2;
-    e.TR = 2;
-    e.fn = "ESY2.csv";
+    TEigSysteme e{.RG = 3, .WZ = 5, .GA = 2, .TR = 2, .fn = "ESY2.csv"};
     m_z->Eigensystemliste = {e};
     SystemlisteAufbauen(*m_z, Vollsystemgrenze, m_ordner.path());
     Waehlen(*m_z, m_z->AnzahlStandardsysteme, 3, {10, 20, 30, 40, 50}, {});
@@ -403,12 +393,7 @@ void TstSystemanwenden::eigeneDateiGeloescht()
 {
     const QString pfad = QDir(m_ordner.path()).filePath("ESY3.csv");
     DateiSchreiben(pfad, "1,2\r\n");
-    TEigSysteme e;
-    e.RG = 2;
-    e.WZ = 3;
-    e.GA = 1;
-    e.TR = 1;
-    e.fn = "ESY3.csv";
+    TEigSysteme e{.RG = 2, .WZ = 3, .GA = 1, .TR = 1, .fn = "ESY3.csv"};
     m_z->Eigensystemliste = {e};
     SystemlisteAufbauen(*m_z, Vollsystemgrenze, m_ordner.path());
     QVERIFY(QFile::remove(pfad));
