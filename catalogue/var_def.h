@@ -50,7 +50,8 @@ struct KbwZustand
     std::vector<std::vector<int>> Positionstabelle; // rows of the applied system as pool positions
     bool BankModus = false; // clicks on unchosen numbers add bankers
     QString EigeneSystemeOrdner; // folder of the own-system row files, set by the main window
-    std::vector<std::vector<int>> Tippreihen; // rows last built for the grid, each ascending, sorted
+    // Rows last built for the grid, each ascending, sorted; after "Verteilung anzeigen" TR empty rows.
+    std::vector<std::vector<int>> Tippreihen;
     Zahlenmenge TippreihenBankzahlen; // the bankers those rows were built with
 
     ::Kombinationstabelle Kombinationstabelle;

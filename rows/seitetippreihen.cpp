@@ -138,7 +138,7 @@ void SeiteTippreihen::reihenAnzeigen()
 {
     m_modell->reihenSetzen(m_zustand.Tippreihen, m_zustand.TippreihenBankzahlen);
     // Without rows ("Verteilung anzeigen") the caption keeps the last count.
-    if (!m_zustand.Tippreihen.empty())
+    if (!m_zustand.Tippreihen.empty() && !m_zustand.Tippreihen.front().empty())
         m_gruppe->setTitle(QStringLiteral("%1 Tippreihen").arg(m_zustand.Tippreihen.size()));
     m_g1->scrollToTop();
 }

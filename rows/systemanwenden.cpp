@@ -316,6 +316,9 @@ Anwendungsergebnis SystemAnwenden(KbwZustand &z, bool reihen, bool mischen, Zufa
         if (z.Tippreihengroesse >= 4 && z.Tippreihengroesse <= 10)
             ReihenSortieren(zeilen);
         z.Tippreihen = std::move(zeilen);
+    } else {
+        // Statistics only: the grid keeps one empty line per row.
+        z.Tippreihen.assign(mengen.size(), {});
     }
     ergebnis.gebildet = true;
     ergebnis.reihenAnzahl = int(mengen.size());

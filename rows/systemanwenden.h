@@ -52,7 +52,7 @@ struct Anwendungsergebnis
 // Expands the chosen system over the picked pool and bankers: every RG-subset for a full system,
 // the stored positions for a catalogue system, the row file for an own system. Fills
 // Zahlenhaeufigkeit; with reihen set also Tippreihen (sorted) and TippreihenBankzahlen, else
-// Tippreihen is emptied. mischen shuffles the pool list first.
+// Tippreihen holds one empty row per system row. mischen shuffles the pool list first.
 Anwendungsergebnis SystemAnwenden(KbwZustand &z, bool reihen, bool mischen, Zufallsgenerator &generator);
 
 // Counts over the own rows: EigeneVerteilung, EigeneBankMenge (numbers in every row, with at

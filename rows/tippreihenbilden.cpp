@@ -21,6 +21,9 @@ bool TippreihenBilden(QWidget *seite, KbwZustand &zustand, bool reihen)
     if (ergebnis.vorbereitet) {
         if (auto *tafel = fenster->findChild<Statistiktafel *>(QStringLiteral("p1")))
             tafel->anzeigen(zustand.Zahlenhaeufigkeit, ergebnis.reihenAnzahl);
+        // An expansion that broke off leaves the emptied grid hidden until rows are built again.
+        if (auto *g1 = fenster->findChild<QWidget *>(QStringLiteral("g1")))
+            g1->setVisible(ergebnis.gebildet);
     }
     if (ergebnis.meldung.art == Rueckmeldung::Art::Information)
         Meldungen::Information(seite, ergebnis.meldung.text);

@@ -42,7 +42,7 @@ QVariant Tippreihenmodell::data(const QModelIndex &index, int role) const
     switch (role) {
     case Qt::DisplayRole:
         if (spalte == 0)
-            return index.row() + 1;
+            return reihe.empty() ? QVariant() : QVariant(index.row() + 1);
         if (belegt)
             return reihe[std::size_t(spalte - 1)];
         return {};

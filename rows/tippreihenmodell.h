@@ -6,8 +6,9 @@
 
 #include <vector>
 
-// Rows of numbers for a grid: column 0 the row number, columns 1.. the numbers. Banker numbers
-// get a light green background, the others white; numbers are bold and centred.
+// Rows of numbers for a grid: column 0 the row number, columns 1.. the numbers; an empty row
+// stays blank, row number included. Banker numbers get a light green background, the others
+// white; numbers are bold and centred.
 class Tippreihenmodell : public QAbstractTableModel
 {
     Q_OBJECT

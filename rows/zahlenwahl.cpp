@@ -55,17 +55,17 @@ Rueckmeldung Zahlenwahl(KbwZustand &z, int n)
             --z.PoolAnzahl;
             return {};
         }
-        if (z.Bankzahlmenge.enthaelt(n)) {
-            // A banker clicked while the pool is not full: removing it keeps the sets disjoint.
-            z.Bankzahlmenge.entfernen(n);
-            --z.BankzahlenAnzahl;
-            return {};
-        }
         if (z.PoolAnzahl >= z.PoolSoll) {
             if (bankSoll < 1)
                 return Rueckmeldung::Fehler(QStringLiteral("Sie haben bereits %1 Zahlen gewählt.").arg(z.PoolAnzahl));
             z.BankModus = true;
             continue;
+        }
+        if (z.Bankzahlmenge.enthaelt(n)) {
+            // A banker clicked while the pool is not full: removing it keeps the sets disjoint.
+            z.Bankzahlmenge.entfernen(n);
+            --z.BankzahlenAnzahl;
+            return {};
         }
         z.Poolmenge.hinzufuegen(n);
         ++z.PoolAnzahl;

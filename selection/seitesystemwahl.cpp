@@ -270,9 +270,9 @@ void SeiteSystemwahl::verbinden()
     connect(m_cb5, &Ankreuzfeld::reaktion, this, &SeiteSystemwahl::beiCb5);
     connect(m_bFilternEx, &QPushButton::clicked, this, &SeiteSystemwahl::allesEgal);
     connect(m_bFiltern, &QPushButton::clicked, this, &SeiteSystemwahl::Filtern);
-    connect(m_bInfo3, &Infozeichen::geklickt, this, [this] { Meldungen::Information(this, TextInfo3); });
-    connect(m_bInfo4, &Infozeichen::geklickt, this, [this] { Meldungen::Information(this, TextInfo4); });
-    connect(m_bInfo5, &Infozeichen::geklickt, this, [this] { Meldungen::Information(this, TextInfo5); });
+    connect(m_bInfo3, &Infozeichen::geklickt, this, [this] { Meldungen::Information(this, TextInfo3, 1040); });
+    connect(m_bInfo4, &Infozeichen::geklickt, this, [this] { Meldungen::Information(this, TextInfo4, 1040); });
+    connect(m_bInfo5, &Infozeichen::geklickt, this, [this] { Meldungen::Information(this, TextInfo5, 1040); });
     connect(m_l1, &QListWidget::itemSelectionChanged, this, &SeiteSystemwahl::zeileGewaehlt);
     connect(m_l1, &Ergebnisliste::doppelklick, this, &SeiteSystemwahl::doppelklick);
 }
@@ -310,13 +310,18 @@ bool SeiteSystemwahl::TRAbweichung(int tr, int gewuenscht, bool steuerelementeBe
 
 void SeiteSystemwahl::ReiheZwingend(bool ja)
 {
-    m_lHinweis4->setHidden(!ja);
-    m_slider4->setHidden(ja);
-    m_cb4->setHidden(ja);
+    // Hide before showing: for a moment with both the hint and the scale shown, the row
+    // would ask for room for both and widen the window for good.
     if (ja) {
+        m_slider4->setHidden(true);
+        m_cb4->setHidden(true);
+        m_lHinweis4->setHidden(false);
         m_lSlider4->setText(QString::number(Vollsystemreihen(einstellungen())));
         return;
     }
+    m_lHinweis4->setHidden(true);
+    m_slider4->setHidden(false);
+    m_cb4->setHidden(false);
     const bool warEgal = m_cb4->isChecked();
     beiSlider4(m_slider4->value());
     m_cb4->setzen(warEgal);

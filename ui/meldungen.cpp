@@ -1,6 +1,10 @@
 #include "meldungen.h"
 
+#include "hilfeaufruf.h"
+
+#include <QKeySequence>
 #include <QMessageBox>
+#include <QShortcut>
 
 namespace {
 
@@ -8,10 +12,10 @@ MeldungenAttrappe *aktiveAttrappe = nullptr;
 
 const QString Titel = QStringLiteral("Kombiwerk");
 
-Meldungen::Antwort Zeigen(QWidget *eltern, Meldungen::Art art, const QString &text)
+Meldungen::Antwort Zeigen(QWidget *eltern, Meldungen::Art art, const QString &text, int hilfethema = 0)
 {
     if (aktiveAttrappe)
-        return aktiveAttrappe->melden(art, text);
+        return aktiveAttrappe->melden(art, text, hilfethema);
 
     QMessageBox box(eltern);
     box.setWindowTitle(Titel);
@@ -19,7 +23,8 @@ Meldungen::Antwort Zeigen(QWidget *eltern, Meldungen::Art art, const QString &te
     switch (art) {
     case Meldungen::Art::Information:
         box.setIcon(QMessageBox::Information);
-        box.setStandardButtons(QMessageBox::Ok);
+        box.setStandardButtons(hilfethema > 0 ? QMessageBox::Ok | QMessageBox::Help : QMessageBox::Ok);
+        box.setDefaultButton(QMessageBox::Ok);
         break;
     case Meldungen::Art::Fehler:
         box.setIcon(QMessageBox::Critical);
@@ -36,7 +41,15 @@ Meldungen::Antwort Zeigen(QWidget *eltern, Meldungen::Art art, const QString &te
         box.setDefaultButton(QMessageBox::Cancel);
         break;
     }
-    switch (box.exec()) {
+    if (hilfethema > 0) {
+        // F1 opens the topic and leaves the message on screen.
+        auto *f1 = new QShortcut(QKeySequence::HelpContents, &box);
+        QObject::connect(f1, &QShortcut::activated, &box, [hilfethema] { Hilfe::Hilfethema(hilfethema); });
+    }
+    const int ergebnis = box.exec();
+    if (ergebnis == QMessageBox::Help)
+        Hilfe::Hilfethema(hilfethema);
+    switch (ergebnis) {
     case QMessageBox::Yes:
         return Meldungen::Antwort::Ja;
     case QMessageBox::No:
@@ -55,9 +68,9 @@ Meldungen::Antwort Zeigen(QWidget *eltern, Meldungen::Art art, const QString &te
 
 namespace Meldungen {
 
-void Information(QWidget *eltern, const QString &text)
+void Information(QWidget *eltern, const QString &text, int hilfethema)
 {
-    Zeigen(eltern, Art::Information, text);
+    Zeigen(eltern, Art::Information, text, hilfethema);
 }
 
 void Fehler(QWidget *eltern, const QString &text)
@@ -95,9 +108,9 @@ QStringList MeldungenAttrappe::texte() const
     return l;
 }
 
-Meldungen::Antwort MeldungenAttrappe::melden(Meldungen::Art art, const QString &text)
+Meldungen::Antwort MeldungenAttrappe::melden(Meldungen::Art art, const QString &text, int hilfethema)
 {
-    m_eintraege.push_back({art, text});
+    m_eintraege.push_back({art, text, hilfethema});
     if (art == Meldungen::Art::Information || art == Meldungen::Art::Fehler)
         return Meldungen::Antwort::Ok;
     Meldungen::Antwort a =

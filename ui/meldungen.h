@@ -15,7 +15,9 @@ namespace Meldungen {
 enum class Art { Information, Fehler, FrageJaNein, FrageJaNeinAbbrechen };
 enum class Antwort { Ok, Ja, Nein, Abbrechen };
 
-void Information(QWidget *eltern, const QString &text); // the user must do something first
+// The user must do something first. With a help topic the box offers "Hilfe" (and F1), which
+// opens that topic.
+void Information(QWidget *eltern, const QString &text, int hilfethema = 0);
 void Fehler(QWidget *eltern, const QString &text); // impossible input or failed operation
 Antwort FrageJaNein(QWidget *eltern, const QString &text);
 Antwort FrageJaNeinAbbrechen(QWidget *eltern, const QString &text);
@@ -31,6 +33,7 @@ public:
     {
         Meldungen::Art art;
         QString text;
+        int hilfethema = 0;
     };
 
     MeldungenAttrappe();
@@ -44,7 +47,7 @@ public:
     void leeren() { m_eintraege.clear(); }
 
     // internal: called by the Meldungen functions
-    Meldungen::Antwort melden(Meldungen::Art art, const QString &text);
+    Meldungen::Antwort melden(Meldungen::Art art, const QString &text, int hilfethema = 0);
 
 private:
     std::vector<Eintrag> m_eintraege;

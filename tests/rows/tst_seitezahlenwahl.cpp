@@ -10,6 +10,8 @@
 #include <QAbstractItemModel>
 #include <QBrush>
 #include <QCheckBox>
+#include <QDir>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -95,6 +97,7 @@ private slots:
     void tippreihenBilden();
     void verteilungAnzeigen();
     void tippreihenSeiteBildetNeu();
+    void eigeneDateiGeloescht();
     void zweiteStatistiktafel();
 
 private:
@@ -271,7 +274,11 @@ void TstSeiteZahlenwahl::verteilungAnzeigen()
     QCOMPARE(spy.count(), 0);
     QCOMPARE(m_f->text("PNummerWert2"), QString::number(KatalogTR()));
     m_f->tippreihen->reihenAnzeigen();
-    QCOMPARE(m_f->finde<QTableView>(QStringLiteral("g1"))->model()->rowCount(), 0);
+    // The grid keeps one empty line per row, row numbers included.
+    const QAbstractItemModel *modell = m_f->finde<QTableView>(QStringLiteral("g1"))->model();
+    QCOMPARE(modell->rowCount(), KatalogTR());
+    for (int c : {0, 1, 6})
+        QVERIFY(!modell->index(0, c).data().isValid());
     QCOMPARE(m_f->finde<QGroupBox>(QStringLiteral("GroupG1"))->title(), titel);
 
     // Too few numbers: the message, and the statistics stay.
@@ -298,6 +305,46 @@ void TstSeiteZahlenwahl::tippreihenSeiteBildetNeu()
         anders = m_f->zustand.Tippreihen != vorher;
     }
     QVERIFY(anders);
+}
+
+void TstSeiteZahlenwahl::eigeneDateiGeloescht()
+{
+    const QString pfad = QDir(m_ordner.path()).filePath(QStringLiteral("ESY1.csv"));
+    {
+        QFile datei(pfad);
+        QVERIFY(datei.open(QIODevice::WriteOnly));
+        datei.write("1,2,3\r\n2,3,4\r\n");
+    }
+    KbwZustand &z = m_f->zustand;
+    z.Eigensystemliste = {TEigSysteme{.RG = 3, .WZ = 4, .GA = 2, .TR = 2, .fn = "ESY1.csv"}};
+    z.EigeneSystemeOrdner = m_ordner.path();
+    SystemlisteAufbauen(z, Vollsystemgrenze, m_ordner.path());
+    m_f->waehlen(z.AnzahlStandardsysteme, 4);
+    m_f->klick(QStringLiteral("BEinsBis"));
+    auto *g1 = m_f->finde<QTableView>(QStringLiteral("g1"));
+    m_f->klick(QStringLiteral("bsSkinSpeedButton7"));
+    QVERIFY(!g1->isHidden());
+    QCOMPARE(m_f->text("PNummerWert1"), QStringLiteral("2"));
+
+    // The rows break off: the grid is emptied and hidden, the statistics show 0.
+    QVERIFY(QFile::remove(pfad));
+    QSignalSpy spy(m_f->zahlenwahl, &SeiteZahlenwahl::zuTippreihen);
+    m_f->klick(QStringLiteral("BRBilden"));
+    QCOMPARE(spy.count(), 0);
+    QCOMPARE(m_meldungen->texte().last(),
+             QStringLiteral("Die Datei mit den Systemreihen wurde gelöscht. Die Tippreihen können daher nicht "
+                            "gebildet werden.\n\nIch muss abbrechen."));
+    QVERIFY(g1->isHidden());
+    m_f->tippreihen->reihenAnzeigen();
+    QCOMPARE(g1->model()->rowCount(), 0);
+    QCOMPARE(m_f->text("PNummerWert1"), QStringLiteral("0"));
+    QCOMPARE(m_f->farbe(1), m_f->finde<QLabel>(QStringLiteral("PNummerWert1"))->palette().color(QPalette::Button));
+
+    // The next expansion shows it again.
+    m_f->waehlen(System4aus10, 6);
+    m_f->klick(QStringLiteral("BEinsBis"));
+    m_f->klick(QStringLiteral("BStatBilden"));
+    QVERIFY(!g1->isHidden());
 }
 
 void TstSeiteZahlenwahl::zweiteStatistiktafel()

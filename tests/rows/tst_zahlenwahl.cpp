@@ -45,6 +45,7 @@ private slots:
     void ohneBankzahlenVoll();
     void poolzahlEntfernen();
     void bankzahlBeiUnvollemPool();
+    void bankzahlBeiVollemPool();
     void ohneSystem();
     void alleZahlenUndEinsBis();
     void zufallOhneWiederholung_data();
@@ -125,6 +126,29 @@ void TstZahlenwahl::bankzahlBeiUnvollemPool()
     QVERIFY(!z.Bankzahlmenge.enthaelt(4));
     QVERIFY(!z.Poolmenge.enthaelt(4));
     QCOMPARE(z.PoolAnzahl, 2);
+}
+
+void TstZahlenwahl::bankzahlBeiVollemPool()
+{
+    // Three pool numbers and the banker 4 picked, then a system without bankers: with the pool
+    // full the click is refused like any other, with bankers wanted it goes to banker mode.
+    auto halter = MitSystem(3, 1);
+    KbwZustand &z = *halter;
+    for (int n : {1, 2, 3, 4})
+        TafelKlick(z, n);
+    z.BankModus = false;
+    z.BankzahlenSoll = 0;
+    const Rueckmeldung m = TafelKlick(z, 4);
+    QCOMPARE(m.art, Rueckmeldung::Art::Fehler);
+    QCOMPARE(m.text, QStringLiteral("Sie haben bereits 3 Zahlen gewählt."));
+    QVERIFY(z.Bankzahlmenge.enthaelt(4));
+
+    z.BankzahlenSoll = 1;
+    QVERIFY(!TafelKlick(z, 4));
+    QVERIFY(z.BankModus);
+    QVERIFY(z.Bankzahlmenge.leer());
+    QCOMPARE(z.PoolAnzahl, 3);
+    Stimmig(z);
 }
 
 void TstZahlenwahl::ohneSystem()

@@ -289,6 +289,7 @@ void TstSeiteSystemwahl::allesEgal()
 
 void TstSeiteSystemwahl::vollsystem()
 {
+    const int breite = m_seite->width();
     cb(4)->setzen(false);
     slider(4)->setValue(5);
     einstellen(13, 6, 4, 2, BankzahlenGenau);
@@ -300,6 +301,7 @@ void TstSeiteSystemwahl::vollsystem()
     QVERIFY(gezeigt("BInfo4"));
     QVERIFY(!m_seite->TRAbweichung(330, 5, true));
     QVERIFY(m_seite->TRAbweichung(330, 5, false));
+    QCOMPARE(m_seite->width(), breite); // swapping scale and hint does not widen the page
 
     // Row count not filtered: the full system on 11 numbers with 330 rows is listed.
     filtern();
@@ -322,6 +324,7 @@ void TstSeiteSystemwahl::vollsystem()
     QVERIFY(!gezeigt("BInfo4"));
     QVERIFY(!cb(4)->isChecked());
     QCOMPARE(text("LSlider4"), QStringLiteral("50"));
+    QCOMPARE(m_seite->width(), breite);
 }
 
 void TstSeiteSystemwahl::garantieKappung()
@@ -455,6 +458,8 @@ void TstSeiteSystemwahl::infoMeldungenUndHilfe()
         QStringLiteral("Die Skala für die Bankzahlen ist durch die Größe der Tippreihe oder die gewünschte "
                        "Gewinngarantie beschränkt worden.")};
     QCOMPARE(meldungen.texte(), soll);
+    for (const auto &eintrag : meldungen.eintraege())
+        QCOMPARE(eintrag.hilfethema, 1040); // each message offers the page's help
     QCOMPARE(kind<Infozeichen>("BInfo3")->toolTip(), soll[0]);
     QCOMPARE(kind<Infozeichen>("BInfo5")->toolTip(), soll[2]);
 

@@ -1,3 +1,4 @@
+#include "hilfeaufruf.h"
 #include "meldungen.h"
 #include "uebersetzung.h"
 
@@ -18,6 +19,7 @@ private slots:
     void attrappeZeichnetAufUndAntwortet();
     void attrappenVerschachtelt();
     void deutscheKnoepfe();
+    void hilfeknopfOeffnetThema();
 };
 
 void TstMeldungen::initTestCase()
@@ -73,6 +75,22 @@ void TstMeldungen::deutscheKnoepfe()
     QCOMPARE(Meldungen::FrageJaNeinAbbrechen(nullptr, "Frage"), Meldungen::Antwort::Nein);
     knoepfe.sort();
     QCOMPARE(knoepfe, (QStringList{"&Ja", "&Nein", "Abbrechen"}));
+}
+
+void TstMeldungen::hilfeknopfOeffnetThema()
+{
+    HilfeAttrappe hilfe;
+    QString knopf;
+    QTimer::singleShot(0, this, [&knopf] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        knopf = box->button(QMessageBox::Help)->text();
+        box->button(QMessageBox::Help)->click();
+    });
+    Meldungen::Information(nullptr, "Hinweis", 1040);
+    QCOMPARE(knopf, QString("Hilfe"));
+    QCOMPARE(hilfe.themen(), std::vector<int>{1040});
 }
 
 QTEST_MAIN(TstMeldungen)
