@@ -95,10 +95,8 @@ TFMain::TFMain(KbwZustand &zustand, const Datenordner &datenordner, QWidget *par
     setCentralWidget(mitte);
     setFixedSize(Clientbreite, Clienthoehe + menuBar()->sizeHint().height());
 
-    connect(m_zahlenwahl, &SeiteZahlenwahl::zuTippreihen, this, [this] {
-        m_pc1->setCurrentIndex(2);
-        m_tippreihen->reihenAnzeigen();
-    });
+    // The "Tippreihen" page shows the current rows whenever it comes into view.
+    connect(m_zahlenwahl, &SeiteZahlenwahl::zuTippreihen, this, [this] { m_pc1->setCurrentIndex(2); });
     connect(m_systemwahl, &SeiteSystemwahl::systemGewaehlt, this,
             [this](int index, bool zurZahlenwahl) { systemGewaehlt(index, zurZahlenwahl); });
 

@@ -46,13 +46,29 @@ void SystemlisteAufbauen(KbwZustand &zustand, int grenze, const QString &eigeneS
 
     zustand.AnzahlStandardsysteme = int(liste.size());
     zustand.FehlendeEigensysteme = 0;
-    for (const TEigSysteme &e : zustand.Eigensystemliste) {
-        if (ReihendateiVorhanden(eigeneSystemeOrdner, e.fn))
+    zustand.Eigensystemnummer.clear();
+    for (std::size_t i = 0; i < zustand.Eigensystemliste.size(); ++i) {
+        const TEigSysteme &e = zustand.Eigensystemliste[i];
+        if (ReihendateiVorhanden(eigeneSystemeOrdner, e.fn)) {
             liste.push_back(e.system());
-        else
+            zustand.Eigensystemnummer.push_back(int(i));
+        } else {
             ++zustand.FehlendeEigensysteme;
+        }
     }
     zustand.Systemliste = std::move(liste);
+}
+
+QString EigeneReihendatei(const KbwZustand &zustand, int index, const QString &ordner)
+{
+    const int j = index - zustand.AnzahlStandardsysteme;
+    if (j < 0 || j >= int(zustand.Eigensystemnummer.size()))
+        return QString();
+    const int nummer = zustand.Eigensystemnummer[std::size_t(j)];
+    if (nummer < 0 || nummer >= int(zustand.Eigensystemliste.size()))
+        return QString();
+    const std::string &fn = zustand.Eigensystemliste[std::size_t(nummer)].fn;
+    return QDir(ordner).filePath(QString::fromLatin1(fn.data(), qsizetype(fn.size())));
 }
 
 std::int64_t SystemAnzahlStart(const std::vector<TSysteme> &systemliste)

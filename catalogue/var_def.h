@@ -33,6 +33,8 @@ struct KbwZustand
     std::vector<TSysteme> Systemliste;
     int AnzahlStandardsysteme = 0;
     int FehlendeEigensysteme = 0;
+    // For every own system in Systemliste (from AnzahlStandardsysteme on): its Eigensystemliste index.
+    std::vector<int> Eigensystemnummer;
     std::vector<TEigSysteme> Eigensystemliste;
 
     // Selection

@@ -1,7 +1,8 @@
 #include "seitezahlenwahl.h"
 
 #include "ankreuzfeld.h"
-#include "meldungen.h"
+#include "groesstezahl.h"
+#include "rueckmeldungzeigen.h"
 #include "statistiktafel.h"
 #include "tippreihenbilden.h"
 #include "var_def.h"
@@ -195,7 +196,7 @@ QWidget *SeiteZahlenwahl::zahlentafelBauen()
         knopf->setGeometry(4 + c * (KnopfBreite + KnopfAbstand), gruppeHoehe + 8 + r * KnopfHoehe, KnopfBreite,
                            KnopfHoehe);
         connect(knopf, &QPushButton::clicked, this, [this, n] {
-            meldungZeigen(TafelKlick(m_zustand, n));
+            RueckmeldungZeigen(this, TafelKlick(m_zustand, n));
             knopfAktualisieren(n);
             zaehlerAktualisieren();
         });
@@ -238,7 +239,7 @@ QWidget *SeiteZahlenwahl::zahlentafelBauen()
     connect(einsBis, &QPushButton::clicked, this, [this] {
         const Rueckmeldung meldung = EinsBisWZ(m_zustand);
         if (meldung)
-            meldungZeigen(meldung);
+            RueckmeldungZeigen(this, meldung);
         else
             bulkAbschliessen();
     });
@@ -247,7 +248,7 @@ QWidget *SeiteZahlenwahl::zahlentafelBauen()
         generator.vonUhrSetzen();
         const Rueckmeldung meldung = Zufallswahl(m_zustand, generator);
         if (meldung)
-            meldungZeigen(meldung);
+            RueckmeldungZeigen(this, meldung);
         else
             bulkAbschliessen();
     });
@@ -294,17 +295,9 @@ QWidget *SeiteZahlenwahl::fussBauen()
     return fuss;
 }
 
-void SeiteZahlenwahl::meldungZeigen(const Rueckmeldung &meldung)
-{
-    if (meldung.art == Rueckmeldung::Art::Information)
-        Meldungen::Information(this, meldung.text);
-    else if (meldung.art == Rueckmeldung::Art::Fehler)
-        Meldungen::Fehler(this, meldung.text);
-}
-
 void SeiteZahlenwahl::zahlenwahl(int n)
 {
-    meldungZeigen(Zahlenwahl(m_zustand, n));
+    RueckmeldungZeigen(this, Zahlenwahl(m_zustand, n));
     if (n >= 1 && n <= 100)
         knopfAktualisieren(n);
     zaehlerAktualisieren();
@@ -338,8 +331,7 @@ void SeiteZahlenwahl::tafelAktualisieren()
 void SeiteZahlenwahl::bulkAbschliessen()
 {
     // The bulk choices show the board as the largest draw number allows and reset the statistics.
-    for (int n = 1; n <= 100; ++n)
-        m_lot[std::size_t(n - 1)]->setVisible(n <= m_zustand.biggestZZ);
+    NummernSichtbarkeitSetzen(this, m_zustand.biggestZZ);
     tafelAktualisieren();
     m_statistik->zuruecksetzen();
 }

@@ -9,7 +9,6 @@ class QLabel;
 class QPushButton;
 class Statistiktafel;
 struct KbwZustand;
-struct Rueckmeldung;
 
 // The page "Zahlenwahl": number board with pool and banker numbers, bulk and random choice,
 // statistics of the formed rows, and the buttons that expand the chosen system.
@@ -35,7 +34,6 @@ private:
     QWidget *zahlentafelBauen();
     QWidget *kopfBauen();
     QWidget *fussBauen();
-    void meldungZeigen(const Rueckmeldung &meldung);
     void knopfAktualisieren(int n);
     void zaehlerAktualisieren();
     void bulkAbschliessen();

@@ -6,7 +6,6 @@
 #include "var_def.h"
 #include "zufall.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -167,25 +166,6 @@ Systemreihen SystemreihenAuswerten(const QByteArray &inhalt, int tr, int rg, int
     return ergebnis;
 }
 
-QString EigeneReihendatei(const KbwZustand &z, int index)
-{
-    // Entry AnzahlStandardsysteme + j stands for the (j + 1)-th record whose row file exists.
-    int j = index - z.AnzahlStandardsysteme;
-    if (j < 0)
-        return {};
-    const QDir ordner(z.EigeneSystemeOrdner);
-    for (const TEigSysteme &e : z.Eigensystemliste) {
-        if (!IstSichererDateiname(e.fn))
-            continue;
-        const QString pfad = ordner.filePath(QString::fromLatin1(e.fn.data(), qsizetype(e.fn.size())));
-        if (!QFileInfo(pfad).isFile())
-            continue;
-        if (j-- == 0)
-            return pfad;
-    }
-    return {};
-}
-
 Anwendungsergebnis SystemAnwenden(KbwZustand &z, bool reihen, bool mischen, Zufallsgenerator &generator)
 {
     Anwendungsergebnis ergebnis;
@@ -220,31 +200,22 @@ Anwendungsergebnis SystemAnwenden(KbwZustand &z, bool reihen, bool mischen, Zufa
 
     std::vector<Zahlenmenge> mengen;
     if (s.GA == s.RG) {
-        // Every RG-subset of the pool, index tuples in lexicographic order.
+        // Every RG-subset of the pool positions, in lexicographic order, each turned into a row.
         const std::int64_t anzahl = NueberK(wz, rg);
-        if (anzahl < 1 || anzahl > 65535 || !z.Kombinationstabelle.groesseSetzen(std::size_t(anzahl))) {
+        if (anzahl < 1 || anzahl > 65535 || KombinationenBilden(wz, rg, z.Kombinationstabelle) != KombiFehler::Keiner) {
             ergebnis.meldung = Rueckmeldung::Fehler(
                 QStringLiteral("Für die Tippreihen dieses Systems reicht der Speicher nicht.\n\nIch muss abbrechen."));
             return ergebnis;
         }
-        mengen.reserve(std::size_t(anzahl));
-        std::array<int, 256> idx{};
-        for (int j = 0; j < rg; ++j)
-            idx[std::size_t(j)] = j;
-        for (;;) {
+        mengen.reserve(z.Kombinationstabelle.size());
+        for (std::size_t i = 0; i < z.Kombinationstabelle.size(); ++i) {
             Zahlenmenge reihe = z.Bankzahlmenge;
-            for (int j = 0; j < rg; ++j)
-                reihe.hinzufuegen(pool[std::size_t(idx[std::size_t(j)])]);
-            z.Kombinationstabelle[mengen.size()] = reihe;
+            for (int position = 1; position <= wz; ++position) {
+                if (z.Kombinationstabelle[i].enthaelt(position))
+                    reihe.hinzufuegen(pool[std::size_t(position - 1)]);
+            }
+            z.Kombinationstabelle[i] = reihe;
             mengen.push_back(reihe);
-            int j = rg - 1;
-            while (j >= 0 && idx[std::size_t(j)] == wz - rg + j)
-                --j;
-            if (j < 0)
-                break;
-            ++idx[std::size_t(j)];
-            for (int k = j + 1; k < rg; ++k)
-                idx[std::size_t(k)] = idx[std::size_t(k - 1)] + 1;
         }
     } else if (z.Systemindex < z.AnzahlStandardsysteme && z.Systemindex < KatalogGroesse) {
         mengen.reserve(s.TR);
@@ -263,7 +234,7 @@ Anwendungsergebnis SystemAnwenden(KbwZustand &z, bool reihen, bool mischen, Zufa
             mengen.push_back(reihe);
         }
     } else {
-        const QString pfad = EigeneReihendatei(z, z.Systemindex);
+        const QString pfad = EigeneReihendatei(z, z.Systemindex, z.EigeneSystemeOrdner);
         if (pfad.isEmpty() || !QFileInfo(pfad).isFile()) {
             ergebnis.meldung = Rueckmeldung::Information(QStringLiteral(
                 "Die Datei mit den Systemreihen wurde gelöscht. Die Tippreihen können daher nicht gebildet "

@@ -38,9 +38,6 @@ struct Systemreihen
 // may carry blanks. Each of the first tr lines must hold rg distinct positions in 1..wz.
 Systemreihen SystemreihenAuswerten(const QByteArray &inhalt, int tr, int rg, int wz);
 
-// The row file of the own-system list entry index, or an empty string when there is none.
-QString EigeneReihendatei(const KbwZustand &z, int index);
-
 struct Anwendungsergebnis
 {
     bool gebildet = false; // the rows were built

@@ -1,6 +1,6 @@
 #include "tippreihenbilden.h"
 
-#include "meldungen.h"
+#include "rueckmeldungzeigen.h"
 #include "statistiktafel.h"
 #include "systemanwenden.h"
 #include "testzahlen.h"
@@ -14,7 +14,7 @@ bool TippreihenBilden(QWidget *seite, KbwZustand &zustand, bool reihen)
     QWidget *fenster = seite->window();
     const auto *mischen = fenster->findChild<QCheckBox *>(QStringLiteral("cbMischen"));
 
-    static Zufallsgenerator generator;
+    Zufallsgenerator generator;
     generator.vonUhrSetzen();
     const Anwendungsergebnis ergebnis = SystemAnwenden(zustand, reihen, mischen && mischen->isChecked(), generator);
 
@@ -25,10 +25,7 @@ bool TippreihenBilden(QWidget *seite, KbwZustand &zustand, bool reihen)
         if (auto *g1 = fenster->findChild<QWidget *>(QStringLiteral("g1")))
             g1->setVisible(ergebnis.gebildet);
     }
-    if (ergebnis.meldung.art == Rueckmeldung::Art::Information)
-        Meldungen::Information(seite, ergebnis.meldung.text);
-    else if (ergebnis.meldung.art == Rueckmeldung::Art::Fehler)
-        Meldungen::Fehler(seite, ergebnis.meldung.text);
+    RueckmeldungZeigen(seite, ergebnis.meldung);
 
     // Without a system nothing else happens; otherwise the test figures follow the attempt.
     if (reihen && zustand.Systemindex >= 0)

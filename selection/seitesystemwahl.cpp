@@ -159,11 +159,7 @@ void SeiteSystemwahl::steuerelementeAnlegen()
     m_slider1 = SliderAnlegen(QStringLiteral("Slider1"), 4, zzMax, 13, 1, 4, g1);
     m_lSlider1 = WertAnlegen(QStringLiteral("LSlider1"), g1);
     m_cb1 = EgalAnlegen(QStringLiteral("cb1"), g1);
-    zeile->addWidget(m_slider1, 1);
-    zeile->addWidget(m_lSlider1);
-    zeile->addWidget(Luecke(BreiteVergleich, g1));
-    zeile->addWidget(m_cb1);
-    zeile->addWidget(Luecke(BreiteInfo, g1));
+    ZeileFuellen(zeile, {m_slider1, m_lSlider1, Luecke(BreiteVergleich, g1), m_cb1, Luecke(BreiteInfo, g1)});
     seite->addWidget(g1);
 
     // Row size, the one criterion without "egal"
@@ -174,11 +170,7 @@ void SeiteSystemwahl::steuerelementeAnlegen()
     zwingend->setObjectName(QStringLiteral("LZwingend2"));
     zwingend->setStyleSheet(QStringLiteral("QLabel { color: #b00020; font-weight: bold; }"));
     zwingend->setFixedWidth(BreiteVergleich);
-    zeile->addWidget(m_slider2, 1);
-    zeile->addWidget(m_lSlider2);
-    zeile->addWidget(zwingend);
-    zeile->addWidget(Luecke(BreiteEgal, g2));
-    zeile->addWidget(Luecke(BreiteInfo, g2));
+    ZeileFuellen(zeile, {m_slider2, m_lSlider2, zwingend, Luecke(BreiteEgal, g2), Luecke(BreiteInfo, g2)});
     seite->addWidget(g2);
 
     // Guarantee
@@ -270,9 +262,12 @@ void SeiteSystemwahl::verbinden()
     connect(m_cb5, &Ankreuzfeld::reaktion, this, &SeiteSystemwahl::beiCb5);
     connect(m_bFilternEx, &QPushButton::clicked, this, &SeiteSystemwahl::allesEgal);
     connect(m_bFiltern, &QPushButton::clicked, this, &SeiteSystemwahl::Filtern);
-    connect(m_bInfo3, &Infozeichen::geklickt, this, [this] { Meldungen::Information(this, TextInfo3, 1040); });
-    connect(m_bInfo4, &Infozeichen::geklickt, this, [this] { Meldungen::Information(this, TextInfo4, 1040); });
-    connect(m_bInfo5, &Infozeichen::geklickt, this, [this] { Meldungen::Information(this, TextInfo5, 1040); });
+    connect(m_bInfo3, &Infozeichen::geklickt, this,
+            [this] { Meldungen::Information(this, TextInfo3, HilfethemaSeite); });
+    connect(m_bInfo4, &Infozeichen::geklickt, this,
+            [this] { Meldungen::Information(this, TextInfo4, HilfethemaSeite); });
+    connect(m_bInfo5, &Infozeichen::geklickt, this,
+            [this] { Meldungen::Information(this, TextInfo5, HilfethemaSeite); });
     connect(m_l1, &QListWidget::itemSelectionChanged, this, &SeiteSystemwahl::zeileGewaehlt);
     connect(m_l1, &Ergebnisliste::doppelklick, this, &SeiteSystemwahl::doppelklick);
 }
@@ -429,7 +424,6 @@ void SeiteSystemwahl::Filtern()
     const Filterergebnis erg = SystemeFiltern(m_zustand.Systemliste, m_zustand.biggestZZ, einstellungen());
 
     m_zustand.Tippreihengroesse = erg.tippreihengroesse;
-    m_zustand.Filterliste.clear();
     m_l1->clear();
 
     // The lowered guarantee stays in force, through the scales' own reactions.

@@ -5,13 +5,24 @@
 #include <QLocale>
 #include <QTranslator>
 
-bool DeutscheUebersetzungLaden(QCoreApplication &app)
+namespace {
+
+bool Laden(QCoreApplication &app, const QString &name)
 {
     auto *uebersetzer = new QTranslator(&app);
-    if (!uebersetzer->load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
+    if (!uebersetzer->load(QLocale(QLocale::German), name, QStringLiteral("_"),
                            QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         delete uebersetzer;
         return false;
     }
     return QCoreApplication::installTranslator(uebersetzer);
+}
+
+} // namespace
+
+bool DeutscheUebersetzungLaden(QCoreApplication &app)
+{
+    // The help window's search widgets bring texts of their own.
+    Laden(app, QStringLiteral("qt_help"));
+    return Laden(app, QStringLiteral("qtbase"));
 }

@@ -5,30 +5,12 @@
 #include "hilfesammlung.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QPointer>
-#include <QTranslator>
 
 namespace {
 
 QString programmordner;
 QPointer<Hilfefenster> fenster;
-
-// The search widgets of the help module bring their own texts.
-void UebersetzungLaden()
-{
-    static bool geladen = false;
-    if (geladen)
-        return;
-    geladen = true;
-    auto *uebersetzer = new QTranslator(qApp);
-    if (uebersetzer->load(QLocale(QLocale::German), QStringLiteral("qt_help"), QStringLiteral("_"),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(uebersetzer);
-    else
-        delete uebersetzer;
-}
 
 Hilfefenster *FensterHolen()
 {
@@ -37,7 +19,6 @@ Hilfefenster *FensterHolen()
     const QString kopie = Hilfesammlung(programmordner).arbeitskopieBereitstellen();
     if (kopie.isEmpty())
         return nullptr;
-    UebersetzungLaden();
     auto *neu = new Hilfefenster(kopie);
     if (!neu->bereit()) {
         delete neu;

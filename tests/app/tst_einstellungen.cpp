@@ -1,6 +1,8 @@
 #include "einstellungen.h"
 #include "inidatei.h"
 
+#include "tests/dateihilfen.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -21,19 +23,6 @@ private slots:
 
 namespace {
 
-QByteArray Lesen(const QString &pfad)
-{
-    QFile f(pfad);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void Schreiben(const QString &pfad, const QByteArray &inhalt)
-{
-    QFile f(pfad);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(inhalt);
-}
-
 int Wert(const Einstellungswerte &w, const char *schluessel)
 {
     return w[EinstellungsIndex(schluessel)];
@@ -45,14 +34,14 @@ void TstEinstellungen::dateiBehaeltNamenUndFremdeEintraege()
 {
     QTemporaryDir dir;
     const QString pfad = dir.filePath("Einstellungen.ini");
-    Schreiben(pfad, "[SysPro]\nAnzGZ=3\n\n[eigene reihen]\nTrenner=2\nFremd = x y \n");
+    DateiSchreiben(pfad, "[SysPro]\nAnzGZ=3\n\n[eigene reihen]\nTrenner=2\nFremd = x y \n");
     Inidatei datei;
     QCOMPARE(datei.laden(pfad), Inidatei::Ladestatus::Gelesen);
     QCOMPARE(datei.ganzzahl("Eigene Reihen", "trenner", 0), 2); // names are found regardless of case
     datei.setzeGanzzahl("Eigene Reihen", "Trenner", 1);
     datei.setzeGanzzahl("Position", "FMain-left", -20);
     QVERIFY(datei.speichern(pfad));
-    QCOMPARE(Lesen(pfad),
+    QCOMPARE(DateiLesen(pfad),
              QByteArray("[SysPro]\r\nAnzGZ=3\r\n\r\n[eigene reihen]\r\nTrenner=1\r\nFremd=x y\r\n\r\n"
                         "[Position]\r\nFMain-left=-20\r\n"));
     QCOMPARE(Inidatei().laden(dir.filePath("fehlt.ini")), Inidatei::Ladestatus::Fehlt);
@@ -83,7 +72,7 @@ void TstEinstellungen::fehlendeUndUnlesbareWerte()
     QFETCH(QString, schluessel);
     QFETCH(int, erwartet);
     QTemporaryDir dir;
-    Schreiben(dir.filePath("e.ini"), inhalt);
+    DateiSchreiben(dir.filePath("e.ini"), inhalt);
     Inidatei datei;
     QCOMPARE(datei.laden(dir.filePath("e.ini")), Inidatei::Ladestatus::Gelesen);
     QCOMPARE(Wert(EinstellungenAuslesen(datei), schluessel.toLatin1().constData()), erwartet);
@@ -98,7 +87,7 @@ void TstEinstellungen::schreibenInVorgegebenerForm()
     Inidatei datei;
     EinstellungenEintragen(datei, werte);
     QVERIFY(datei.speichern(pfad));
-    QCOMPARE(Lesen(pfad),
+    QCOMPARE(DateiLesen(pfad),
              QByteArray("[Filter]\r\nZP=13\r\nReiG=6\r\nGA=2\r\nTR=24\r\nBZ=2\r\nGARadio=1\r\n"
                         "BZRadio=1\r\nZPegal=0\r\nGAegal=0\r\nTRegal=1\r\nBZegal=0\r\n\r\n"
                         "[Allgemein]\r\nMischen=0\r\nbiggestZZ=49\r\n\r\n"
@@ -115,7 +104,7 @@ void TstEinstellungen::fensterpositionLaesstAnderesStehen()
 {
     QTemporaryDir dir;
     const QString pfad = dir.filePath("Einstellungen.ini");
-    Schreiben(pfad, "[Filter]\r\nZP=20\r\n[Position]\r\nFFehlt-left=5\r\n");
+    DateiSchreiben(pfad, "[Filter]\r\nZP=20\r\n[Position]\r\nFFehlt-left=5\r\n");
     QVERIFY(FensterpositionSpeichern(pfad, "FMain", 120, 33).isEmpty());
     Inidatei datei;
     QCOMPARE(datei.laden(pfad), Inidatei::Ladestatus::Gelesen);

@@ -1,5 +1,7 @@
 #include "eigensystemdatei.h"
 
+#include "tests/dateihilfen.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -11,19 +13,6 @@
 #include <unistd.h>
 
 namespace {
-
-QByteArray Lesen(const QString &pfad)
-{
-    QFile f(pfad);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void Schreiben(const QString &pfad, const QByteArray &inhalt)
-{
-    QFile f(pfad);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(f.write(inhalt), inhalt.size());
-}
 
 // A record as another program might have written it: garbage in every padding byte and
 // behind the file name.
@@ -86,7 +75,7 @@ void TstEigensystemdatei::indexRundreiseBehaeltFremdeBytes()
     const QString pfad = QDir(NeuerOrdner()).filePath(EsyIndexName);
     const QByteArray a = FremderDatensatz(6, 15, 4, 0x1234, 45000.75, "ESY1.csv");
     const QByteArray b = FremderDatensatz(10, 22, 5, 300, 45123.5, QByteArray("ESY\xe4.csv"));
-    Schreiben(pfad, a + b);
+    DateiSchreiben(pfad, a + b);
 
     const EsyIndexErgebnis r = EsyIndexLesen(pfad);
     QCOMPARE(r.fehler, EsyFehler::Keiner);
@@ -101,7 +90,7 @@ void TstEigensystemdatei::indexRundreiseBehaeltFremdeBytes()
     QCOMPARE(r.eintraege[1].fn, std::string("ESY\xe4.csv")); // Latin-1 bytes as they are
 
     QVERIFY(EsyIndexSchreiben(pfad, r.eintraege).ok());
-    QCOMPARE(Lesen(pfad), a + b);
+    QCOMPARE(DateiLesen(pfad), a + b);
 }
 
 void TstEigensystemdatei::neuerDatensatzHatNullPadding()
@@ -126,7 +115,7 @@ void TstEigensystemdatei::neuerDatensatzHatNullPadding()
     }();
     const QString pfad = QDir(NeuerOrdner()).filePath(EsyIndexName);
     QVERIFY(EsyIndexSchreiben(pfad, {e}).ok());
-    QCOMPARE(Lesen(pfad), erwartet);
+    QCOMPARE(DateiLesen(pfad), erwartet);
 
     // Changed fields win over the kept bytes, the rest of the record stays.
     EsyIndexErgebnis r = EsyIndexLesen(pfad);
@@ -136,7 +125,7 @@ void TstEigensystemdatei::neuerDatensatzHatNullPadding()
     QByteArray geaendert = erwartet;
     geaendert[4] = 7;
     geaendert[5] = 0;
-    QCOMPARE(Lesen(pfad), geaendert);
+    QCOMPARE(DateiLesen(pfad), geaendert);
 }
 
 void TstEigensystemdatei::fehlendeUndAbgeschnitteneDatei()
@@ -148,12 +137,12 @@ void TstEigensystemdatei::fehlendeUndAbgeschnitteneDatei()
     QVERIFY(r.eintraege.empty());
 
     const QByteArray a = FremderDatensatz(3, 9, 2, 12, 1.0, "ESY1.csv");
-    Schreiben(pfad, a + a.left(271));
+    DateiSchreiben(pfad, a + a.left(271));
     r = EsyIndexLesen(pfad);
     QCOMPARE(r.fehler, EsyFehler::Keiner);
     QCOMPARE(int(r.eintraege.size()), 1);
 
-    Schreiben(pfad, a.left(100));
+    DateiSchreiben(pfad, a.left(100));
     r = EsyIndexLesen(pfad);
     QCOMPARE(r.fehler, EsyFehler::Keiner);
     QVERIFY(r.eintraege.empty());
@@ -189,22 +178,22 @@ void TstEigensystemdatei::fehlgeschlagenesSchreibenLaesstAltesStehen()
         if (::geteuid() == 0)
             QSKIP("root writes into read-only folders");
         const QString pfad = QDir(ordner).filePath(EsyIndexName);
-        Schreiben(pfad, alt);
+        DateiSchreiben(pfad, alt);
         QVERIFY(QFile::setPermissions(ordner, QFile::ReadOwner | QFile::ExeOwner));
         const EsySchreibErgebnis r = EsyIndexSchreiben(pfad, {neu, neu});
         QFile::setPermissions(ordner, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QCOMPARE(r.fehler, EsyFehler::NichtSchreibbar);
         QVERIFY(!r.fehlertext.isEmpty());
-        QCOMPARE(Lesen(pfad), alt);
+        QCOMPARE(DateiLesen(pfad), alt);
     } else {
         // The target name is taken by a folder holding the old index: replacing must fail.
         const QString pfad = QDir(ordner).filePath("ziel");
         QVERIFY(QDir().mkpath(pfad));
-        Schreiben(QDir(pfad).filePath(EsyIndexName), alt);
+        DateiSchreiben(QDir(pfad).filePath(EsyIndexName), alt);
         const EsySchreibErgebnis r = EsyIndexSchreiben(pfad, {neu});
         QCOMPARE(r.fehler, EsyFehler::NichtSchreibbar);
         QVERIFY(QFileInfo(pfad).isDir());
-        QCOMPARE(Lesen(QDir(pfad).filePath(EsyIndexName)), alt);
+        QCOMPARE(DateiLesen(QDir(pfad).filePath(EsyIndexName)), alt);
     }
 }
 
@@ -213,14 +202,14 @@ void TstEigensystemdatei::reihendateiRundreise()
     const QString pfad = QDir(NeuerOrdner()).filePath(EsyReihendateiName(3));
     const std::vector<EsyReihe> reihen = {{1, 2, 3, 10}, {4, 5, 11, 12}, {2, 7, 9, 12}};
     QVERIFY(EsyReihenSchreiben(pfad, reihen).ok());
-    QCOMPARE(Lesen(pfad), QByteArray("1,2,3,10\r\n4,5,11,12\r\n2,7,9,12\r\n"));
+    QCOMPARE(DateiLesen(pfad), QByteArray("1,2,3,10\r\n4,5,11,12\r\n2,7,9,12\r\n"));
 
     const EsyReihenErgebnis r = EsyReihenLesen(pfad, 4, 12);
     QCOMPARE(r.fehler, EsyFehler::Keiner);
     QCOMPARE(r.reihen, reihen);
 
     // A last line without its line break is still a row.
-    Schreiben(pfad, "1,2\r\n3,4");
+    DateiSchreiben(pfad, "1,2\r\n3,4");
     QCOMPARE(EsyReihenLesen(pfad, 2, 4).reihen, (std::vector<EsyReihe>{{1, 2}, {3, 4}}));
 }
 
@@ -246,7 +235,7 @@ void TstEigensystemdatei::schlechteReihendatei()
     QFETCH(QByteArray, inhalt);
     QFETCH(int, zeile);
     const QString pfad = QDir(NeuerOrdner()).filePath("ESY1.csv");
-    Schreiben(pfad, inhalt);
+    DateiSchreiben(pfad, inhalt);
     const EsyReihenErgebnis r = EsyReihenLesen(pfad, 3, 8);
     QCOMPARE(r.fehler, EsyFehler::Ungueltig);
     QCOMPARE(r.zeile, zeile);
@@ -259,7 +248,7 @@ void TstEigensystemdatei::naechsteFreieNummer()
 {
     const QString ordner = NeuerOrdner();
     QCOMPARE(NaechsteFreieEsyNummer(ordner, {}), 1);
-    Schreiben(QDir(ordner).filePath("ESY1.csv"), "1,2\r\n");
+    DateiSchreiben(QDir(ordner).filePath("ESY1.csv"), "1,2\r\n");
     TEigSysteme e;
     e.fn = "ESY2.csv"; // named by the index although its file is gone
     QCOMPARE(NaechsteFreieEsyNummer(ordner, {e}), 3);

@@ -137,6 +137,13 @@ void TstSystemliste::fehlendeReihendateien()
     QCOMPARE(z.Systemliste[788], z.Eigensystemliste[0].system());
     QCOMPARE(z.Systemliste[789], z.Eigensystemliste[2].system()); // moved up past the missing one
     QCOMPARE(int(z.Eigensystemliste.size()), 4); // the index keeps all records
+
+    // Each entry keeps its own row file, also once an earlier file is deleted after the build.
+    QVERIFY(QFile::remove(QDir(ordner).filePath("ESY1.csv")));
+    QCOMPARE(EigeneReihendatei(z, 788, ordner), QDir(ordner).filePath("ESY1.csv"));
+    QCOMPARE(EigeneReihendatei(z, 789, ordner), QDir(ordner).filePath("ESY3.csv"));
+    QVERIFY(EigeneReihendatei(z, 790, ordner).isEmpty());
+    QVERIFY(EigeneReihendatei(z, 787, ordner).isEmpty()); // a full system has no row file
 }
 
 void TstSystemliste::unsichereNamen_data()

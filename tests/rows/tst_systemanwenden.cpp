@@ -4,6 +4,8 @@
 #include "var_def.h"
 #include "zufall.h"
 
+#include "tests/dateihilfen.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -77,13 +79,6 @@ std::vector<int> Liste(const Zahlenmenge &m)
         if (m.enthaelt(i))
             v.push_back(i);
     return v;
-}
-
-void DateiSchreiben(const QString &pfad, const QByteArray &inhalt)
-{
-    QFile f(pfad);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(inhalt);
 }
 
 } // namespace
