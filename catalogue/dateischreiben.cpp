@@ -76,7 +76,7 @@ SchreibErgebnis DateiSicherSchreiben(const QString &pfad, const QByteArray &inha
     const QFileInfo ziel(pfad);
     // QSaveFile would replace a read-only file by renaming over it; a read-only file stays
     // (also for root, who may write anything: a file without any write bit is read-only).
-    constexpr auto schreibbits = QFile::WriteOwner | QFile::WriteUser | QFile::WriteGroup | QFile::WriteOther;
+    constexpr auto schreibbits = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
     if (ziel.exists() && (!ziel.isFile() || !ziel.isWritable() || !(ziel.permissions() & schreibbits)))
         return {SchreibFehler::KeineBerechtigung, QString()};
     if (gestoert(SchreibSchritt::Oeffnen))
