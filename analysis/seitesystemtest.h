@@ -2,7 +2,9 @@
 
 #include <QWidget>
 
-struct KbwZustand;
+class QLabel;
+struct AuswahlZustand;
+struct KatalogZustand;
 
 // The page "Systemtest" of the main window.
 class SeiteSystemtest : public QWidget
@@ -10,8 +12,15 @@ class SeiteSystemtest : public QWidget
     Q_OBJECT
 
 public:
-    explicit SeiteSystemtest(KbwZustand &zustand, QWidget *parent = nullptr);
+    SeiteSystemtest(const KatalogZustand &katalog, const AuswahlZustand &auswahl, QWidget *parent = nullptr);
+
+    // The figures of the chosen system: "Rechenoperationen:" and the description. Without a
+    // chosen system they stay as they are.
+    void testzahlenSetzen();
 
 private:
-    KbwZustand &m_zustand;
+    const KatalogZustand &m_katalog;
+    const AuswahlZustand &m_auswahl;
+    QLabel *m_beschreibung = nullptr;
+    QLabel *m_kombiAnz = nullptr;
 };

@@ -1,9 +1,9 @@
 #include "hilfeeinrichten.h"
 #include "kbwanwendung.h"
+#include "kbwzustand.h"
 #include "start.h"
 #include "tfmain.h"
 #include "uebersetzung.h"
-#include "var_def.h"
 
 #include <QLocale>
 #include <QPointer>

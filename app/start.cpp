@@ -1,10 +1,10 @@
 #include "start.h"
 
 #include "eigensystemdatei.h"
+#include "kbwzustand.h"
 #include "meldungen.h"
 #include "startbild.h"
 #include "systemliste.h"
-#include "var_def.h"
 
 #include <QCloseEvent>
 #include <QDir>

@@ -4,6 +4,7 @@
 #include "groesstezahl.h"
 #include "hilfeaufruf.h"
 #include "inidatei.h"
+#include "kbwzustand.h"
 #include "meldungen.h"
 #include "seiteeigenereihen.h"
 #include "seiteeigenesysteme.h"
@@ -11,18 +12,15 @@
 #include "seitesystemwahl.h"
 #include "seitetippreihen.h"
 #include "seitezahlenwahl.h"
-#include "systemwahlanzeige.h"
-#include "testzahlen.h"
-#include "var_def.h"
+#include "statistiktafel.h"
+#include "systembeschreibung.h"
 
 #include <QCloseEvent>
 #include <QDir>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
-#include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSlider>
 #include <QStyle>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -72,7 +70,7 @@ TFMain::TFMain(KbwZustand &zustand, const Datenordner &datenordner, QWidget *par
     m_zahlenwahl = new SeiteZahlenwahl(m_zustand);
     m_tippreihen = new SeiteTippreihen(m_zustand);
     m_eigeneReihen = new SeiteEigeneReihen(m_zustand);
-    m_systemtest = new SeiteSystemtest(m_zustand);
+    m_systemtest = new SeiteSystemtest(m_zustand, m_zustand);
     m_eigeneSysteme = new SeiteEigeneSysteme(m_zustand);
     m_pc1->addTab(seiteEinrahmen(m_systemwahl, "Tab1", nullptr, "bsSkinSpeedButton4", false),
                   QStringLiteral("Systemwahl"));
@@ -87,18 +85,10 @@ TFMain::TFMain(KbwZustand &zustand, const Datenordner &datenordner, QWidget *par
     m_pc1->addTab(seiteEinrahmen(m_eigeneSysteme, "Tab6", "bsSkinSpeedButton16", nullptr, false),
                   QStringLiteral("Eigene Systeme verwalten"));
 
-    // Scratch buffer for reading row files; never shown.
-    m_m2 = new QPlainTextEdit(mitte);
-    m_m2->setObjectName(QStringLiteral("M2"));
-    m_m2->hide();
-
     setCentralWidget(mitte);
     setFixedSize(Clientbreite, Clienthoehe + menuBar()->sizeHint().height());
 
-    // The "Tippreihen" page shows the current rows whenever it comes into view.
-    connect(m_zahlenwahl, &SeiteZahlenwahl::zuTippreihen, this, [this] { m_pc1->setCurrentIndex(2); });
-    connect(m_systemwahl, &SeiteSystemwahl::systemGewaehlt, this,
-            [this](int index, bool zurZahlenwahl) { systemGewaehlt(index, zurZahlenwahl); });
+    seitenVerbinden();
 
     // The largest draw number applies once now that the board and statistics exist.
     m_groesste->updown1Change();
@@ -170,10 +160,28 @@ QWidget *TFMain::seiteEinrahmen(QWidget *inhalt, const char *name, const char *z
     return rahmen;
 }
 
+void TFMain::seitenVerbinden()
+{
+    // The "Tippreihen" page shows the current rows whenever it comes into view.
+    connect(m_zahlenwahl, &SeiteZahlenwahl::zuTippreihen, this, [this] { m_pc1->setCurrentIndex(2); });
+    connect(m_zahlenwahl, &SeiteZahlenwahl::reihenVorbereitet, m_tippreihen, &SeiteTippreihen::gridZeigen);
+    connect(m_zahlenwahl, &SeiteZahlenwahl::testzahlenFaellig, m_systemtest, &SeiteSystemtest::testzahlenSetzen);
+    connect(m_tippreihen, &SeiteTippreihen::tippreihenBildenAngefordert, m_zahlenwahl,
+            [this] { m_zahlenwahl->tippreihenBilden(true); });
+    connect(m_systemwahl, &SeiteSystemwahl::systemGewaehlt, this,
+            [this](int index, bool zurZahlenwahl) { systemGewaehlt(index, zurZahlenwahl); });
+    // Lowering the maximum below the pool slider's value moves the value and runs its change handler.
+    connect(m_groesste, &Groesstezahlleiste::biggestZZGeaendert, m_systemwahl, &SeiteSystemwahl::groessteZahlSetzen);
+    connect(m_groesste, &Groesstezahlleiste::biggestZZGeaendert, m_zahlenwahl, &SeiteZahlenwahl::groessteZahlSetzen);
+}
+
 void TFMain::systemGewaehlt(int index, bool zurZahlenwahl)
 {
-    GewaehltesSystem(m_zustand, index, findChild<QLabel *>(QStringLiteral("LBeschreibung")),
-                     findChild<QLabel *>(QStringLiteral("PPool")), findChild<QLabel *>(QStringLiteral("PBZ")), this);
+    const Systemwahl wahl = GewaehltesSystem(m_zustand, index);
+    if (!wahl.gewaehlt)
+        Meldungen::Fehler(this, wahl.fehler);
+    else
+        m_zahlenwahl->systemAnzeigen(wahl);
     if (zurZahlenwahl)
         m_pc1->setCurrentIndex(1);
 }
@@ -186,7 +194,7 @@ void TFMain::zurueck()
 void TFMain::weiter(bool testzahlen)
 {
     if (testzahlen)
-        TestzahlenSetzen(this, m_zustand);
+        m_systemtest->testzahlenSetzen();
     m_pc1->setCurrentIndex(qMin(m_pc1->count() - 1, m_pc1->currentIndex() + 1));
 }
 
@@ -217,11 +225,7 @@ void TFMain::einstellungenLesen()
     m_werte = EinstellungenAuslesen(datei);
     // The pool size is read before the largest draw number; let the pool slider reach the saved
     // largest number first, so that a saved pool above 49 is not cut down to the start value.
-    if (auto *slider1 = findChild<QSlider *>(QStringLiteral("Slider1"))) {
-        const int groesste = qBound(32, m_werte[EinstellungsIndex("biggestZZ")], 100);
-        if (groesste > slider1->maximum())
-            slider1->setMaximum(groesste);
-    }
+    m_systemwahl->poolgrenzeAnheben(qBound(32, m_werte[EinstellungsIndex("biggestZZ")], 100));
     EinstellungenInSteuerelemente(this, m_werte);
 }
 

@@ -9,7 +9,6 @@
 
 class Groesstezahlleiste;
 class QAction;
-class QPlainTextEdit;
 class QPushButton;
 class QTabWidget;
 class QToolButton;
@@ -50,6 +49,7 @@ private:
     QWidget *kopfAufbauen();
     QWidget *seiteEinrahmen(QWidget *inhalt, const char *name, const char *zurueck, const char *weiter,
                             bool testzahlen);
+    void seitenVerbinden();
     void systemGewaehlt(int index, bool zurZahlenwahl);
     void zurueck();
     void weiter(bool testzahlen);
@@ -65,7 +65,6 @@ private:
 
     QTabWidget *m_pc1 = nullptr;
     Groesstezahlleiste *m_groesste = nullptr;
-    QPlainTextEdit *m_m2 = nullptr;
     SeiteSystemwahl *m_systemwahl = nullptr;
     SeiteZahlenwahl *m_zahlenwahl = nullptr;
     SeiteTippreihen *m_tippreihen = nullptr;

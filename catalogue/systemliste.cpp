@@ -1,8 +1,8 @@
 #include "systemliste.h"
 
 #include "katalog.h"
+#include "katalogzustand.h"
 #include "routinen.h"
-#include "var_def.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -27,7 +27,7 @@ static bool ReihendateiVorhanden(const QString &ordner, const std::string &fn)
     return QFileInfo(QDir(ordner).filePath(QString::fromLatin1(fn.data(), qsizetype(fn.size())))).isFile();
 }
 
-void SystemlisteAufbauen(KbwZustand &zustand, int grenze, const QString &eigeneSystemeOrdner)
+void SystemlisteAufbauen(KatalogZustand &zustand, int grenze, const QString &eigeneSystemeOrdner)
 {
     std::vector<TSysteme> liste;
     liste.reserve(KatalogGroesse + 160 + zustand.Eigensystemliste.size());
@@ -59,7 +59,7 @@ void SystemlisteAufbauen(KbwZustand &zustand, int grenze, const QString &eigeneS
     zustand.Systemliste = std::move(liste);
 }
 
-QString EigeneReihendatei(const KbwZustand &zustand, int index, const QString &ordner)
+QString EigeneReihendatei(const KatalogZustand &zustand, int index, const QString &ordner)
 {
     const int j = index - zustand.AnzahlStandardsysteme;
     if (j < 0 || j >= int(zustand.Eigensystemnummer.size()))

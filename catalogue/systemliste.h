@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-struct KbwZustand;
+struct KatalogZustand;
 
 // True when name can be used as a file name inside a folder without leaving it: not
 // empty, not "." or "..", no path separator and no control character.
@@ -18,11 +18,11 @@ bool IstSichererDateiname(const std::string &name);
 // full systems whose row count does not exceed grenze (a negative grenze admits none),
 // then every own system of Eigensystemliste whose row file exists in eigeneSystemeOrdner
 // (Eigensystemnummer records which record each of them stands for).
-void SystemlisteAufbauen(KbwZustand &zustand, int grenze, const QString &eigeneSystemeOrdner);
+void SystemlisteAufbauen(KatalogZustand &zustand, int grenze, const QString &eigeneSystemeOrdner);
 
 // The row file of the own system at Systemliste index `index` in `ordner`, or an empty text
 // when the index is no own system. The file may have been deleted since the list was built.
-QString EigeneReihendatei(const KbwZustand &zustand, int index, const QString &ordner);
+QString EigeneReihendatei(const KatalogZustand &zustand, int index, const QString &ordner);
 
 // The number of systems the start window announces: for every tip-row size 4..10, the
 // entries that reach it with the bankers allowed there (at most four).

@@ -1,10 +1,11 @@
 #include "seiteeigenereihen.h"
 
-#include "var_def.h"
+#include "eigenereihenzustand.h"
 
 #include <QVBoxLayout>
 
-SeiteEigeneReihen::SeiteEigeneReihen(KbwZustand &zustand, QWidget *parent) : QWidget(parent), m_zustand(zustand)
+SeiteEigeneReihen::SeiteEigeneReihen(EigeneReihenZustand &zustand, QWidget *parent)
+    : QWidget(parent), m_zustand(zustand)
 {
     auto *layout = new QVBoxLayout(this);
     layout->addStretch();

@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-struct KbwZustand;
+struct EigeneReihenZustand;
 
 // The page "Eigene Reihen" of the main window.
 class SeiteEigeneReihen : public QWidget
@@ -10,8 +10,8 @@ class SeiteEigeneReihen : public QWidget
     Q_OBJECT
 
 public:
-    explicit SeiteEigeneReihen(KbwZustand &zustand, QWidget *parent = nullptr);
+    explicit SeiteEigeneReihen(EigeneReihenZustand &zustand, QWidget *parent = nullptr);
 
 private:
-    KbwZustand &m_zustand;
+    EigeneReihenZustand &m_zustand;
 };

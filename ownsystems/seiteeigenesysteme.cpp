@@ -1,10 +1,10 @@
 #include "seiteeigenesysteme.h"
 
-#include "var_def.h"
+#include "katalogzustand.h"
 
 #include <QVBoxLayout>
 
-SeiteEigeneSysteme::SeiteEigeneSysteme(KbwZustand &zustand, QWidget *parent) : QWidget(parent), m_zustand(zustand)
+SeiteEigeneSysteme::SeiteEigeneSysteme(KatalogZustand &zustand, QWidget *parent) : QWidget(parent), m_zustand(zustand)
 {
     auto *layout = new QVBoxLayout(this);
     layout->addStretch();

@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-struct KbwZustand;
+struct KatalogZustand;
 
 // The page "Eigene Systeme verwalten" of the main window.
 class SeiteEigeneSysteme : public QWidget
@@ -10,8 +10,8 @@ class SeiteEigeneSysteme : public QWidget
     Q_OBJECT
 
 public:
-    explicit SeiteEigeneSysteme(KbwZustand &zustand, QWidget *parent = nullptr);
+    explicit SeiteEigeneSysteme(KatalogZustand &zustand, QWidget *parent = nullptr);
 
 private:
-    KbwZustand &m_zustand;
+    KatalogZustand &m_zustand;
 };

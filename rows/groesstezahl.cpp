@@ -1,6 +1,6 @@
 #include "groesstezahl.h"
 
-#include "var_def.h"
+#include "auswahlzustand.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -13,41 +13,9 @@ namespace {
 
 constexpr int Schnellwahl[] = {35, 39, 42, 45, 49, 50, 54, 70, 90};
 
-// The number at the end of a control name with one of the board prefixes, else 0.
-int NummerImNamen(const QString &name)
-{
-    static const QLatin1String praefixe[] = {QLatin1String("lot"), QLatin1String("PNummerWertEin"),
-                                             QLatin1String("PNummerWert"), QLatin1String("PNummerEin"),
-                                             QLatin1String("PNummer")};
-    for (const QLatin1String &praefix : praefixe) {
-        if (!name.startsWith(praefix))
-            continue;
-        bool ok = false;
-        const QStringView rest = QStringView(name).mid(praefix.size());
-        const int n = rest.toInt(&ok);
-        // "PNummerWert5" must not count as "PNummer" + "Wert5": the number follows the prefix directly.
-        if (ok && n >= 1 && n <= 100 && !rest.startsWith(QLatin1Char('+')) && !rest.startsWith(QLatin1Char('0')))
-            return n;
-        return 0;
-    }
-    return 0;
-}
-
 } // namespace
 
-void NummernSichtbarkeitSetzen(QWidget *fenster, int groesste)
-{
-    if (!fenster)
-        return;
-    const QList<QWidget *> alle = fenster->findChildren<QWidget *>();
-    for (QWidget *w : alle) {
-        const int n = NummerImNamen(w->objectName());
-        if (n > 0)
-            w->setVisible(n <= groesste);
-    }
-}
-
-Groesstezahlleiste::Groesstezahlleiste(KbwZustand &zustand, QWidget *parent) : QWidget(parent), m_zustand(zustand)
+Groesstezahlleiste::Groesstezahlleiste(AuswahlZustand &zustand, QWidget *parent) : QWidget(parent), m_zustand(zustand)
 {
     auto *layout = new QGridLayout(this);
     layout->setContentsMargins(6, 2, 6, 2);
@@ -108,11 +76,6 @@ Groesstezahlleiste::Groesstezahlleiste(KbwZustand &zustand, QWidget *parent) : Q
 void Groesstezahlleiste::updown1Change()
 {
     m_zustand.biggestZZ = m_updown1->value();
-    QWidget *fenster = window();
-    // Lowering the maximum below the slider's value moves the value and runs its change handler.
-    if (auto *slider1 = fenster->findChild<QSlider *>(QStringLiteral("Slider1")))
-        slider1->setMaximum(m_zustand.biggestZZ);
     m_pZufMax->setText(QString::number(m_zustand.biggestZZ));
-    NummernSichtbarkeitSetzen(fenster, m_zustand.biggestZZ);
     emit biggestZZGeaendert(m_zustand.biggestZZ);
 }

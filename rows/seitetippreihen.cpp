@@ -1,9 +1,8 @@
 #include "seitetippreihen.h"
 
 #include "ankreuzfeld.h"
-#include "tippreihenbilden.h"
+#include "reihenzustand.h"
 #include "tippreihenmodell.h"
-#include "var_def.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -43,7 +42,7 @@ void Vorlaeufig(QWidget *w, const QString &was)
 
 } // namespace
 
-SeiteTippreihen::SeiteTippreihen(KbwZustand &zustand, QWidget *parent) : QWidget(parent), m_zustand(zustand)
+SeiteTippreihen::SeiteTippreihen(const ReihenZustand &zustand, QWidget *parent) : QWidget(parent), m_zustand(zustand)
 {
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 4, 6, 4);
@@ -129,7 +128,7 @@ SeiteTippreihen::SeiteTippreihen(KbwZustand &zustand, QWidget *parent) : QWidget
 
     connect(bilden, &QPushButton::clicked, this, [this] {
         // Also after a failure: a broken row file leaves no rows to show.
-        TippreihenBilden(this, m_zustand, true);
+        emit tippreihenBildenAngefordert();
         reihenAnzeigen();
     });
 }
@@ -141,6 +140,12 @@ void SeiteTippreihen::reihenAnzeigen()
     if (!m_zustand.Tippreihen.empty() && !m_zustand.Tippreihen.front().empty())
         m_gruppe->setTitle(QStringLiteral("%1 Tippreihen").arg(m_zustand.Tippreihen.size()));
     m_g1->scrollToTop();
+}
+
+void SeiteTippreihen::gridZeigen(bool sichtbar)
+{
+    // An expansion that broke off leaves the emptied grid hidden until rows are built again.
+    m_g1->setVisible(sichtbar);
 }
 
 void SeiteTippreihen::showEvent(QShowEvent *event)

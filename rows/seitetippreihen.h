@@ -5,7 +5,7 @@
 class QGroupBox;
 class QTableView;
 class Tippreihenmodell;
-struct KbwZustand;
+struct ReihenZustand;
 
 // The page "Tippreihen": the rows of the applied system in grid g1 and the ways to pass them on.
 class SeiteTippreihen : public QWidget
@@ -13,16 +13,21 @@ class SeiteTippreihen : public QWidget
     Q_OBJECT
 
 public:
-    explicit SeiteTippreihen(KbwZustand &zustand, QWidget *parent = nullptr);
+    explicit SeiteTippreihen(const ReihenZustand &zustand, QWidget *parent = nullptr);
 
-    // Shows the rows last built (KbwZustand::Tippreihen) in g1 and their count in the caption.
+    // Shows the rows last built (ReihenZustand::Tippreihen) in g1 and their count in the caption.
     void reihenAnzeigen();
+    void gridZeigen(bool sichtbar);
+
+signals:
+    // "Tippreihen bilden" on this page: the rows are built again by the number board.
+    void tippreihenBildenAngefordert();
 
 protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    KbwZustand &m_zustand;
+    const ReihenZustand &m_zustand;
     QGroupBox *m_gruppe = nullptr;
     QTableView *m_g1 = nullptr;
     Tippreihenmodell *m_modell = nullptr;

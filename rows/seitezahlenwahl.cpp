@@ -4,8 +4,8 @@
 #include "groesstezahl.h"
 #include "rueckmeldungzeigen.h"
 #include "statistiktafel.h"
-#include "tippreihenbilden.h"
-#include "var_def.h"
+#include "systemanwenden.h"
+#include "systembeschreibung.h"
 #include "zahlenwahl.h"
 #include "zufall.h"
 
@@ -90,7 +90,7 @@ QIcon Wuerfelsymbol()
 
 } // namespace
 
-SeiteZahlenwahl::SeiteZahlenwahl(KbwZustand &zustand, QWidget *parent) : QWidget(parent), m_zustand(zustand)
+SeiteZahlenwahl::SeiteZahlenwahl(Reihenkontext zustand, QWidget *parent) : QWidget(parent), m_zustand(zustand)
 {
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 4, 6, 4);
@@ -116,7 +116,7 @@ QWidget *SeiteZahlenwahl::kopfBauen()
     zeile->setSpacing(8);
 
     zeile->addWidget(Beschriftung(QStringLiteral("Systembe-\nschreibung:"), kopf, true), 0, Qt::AlignTop);
-    auto *beschreibung = new QLabel(kopf);
+    auto *beschreibung = m_beschreibung = new QLabel(kopf);
     beschreibung->setObjectName(QStringLiteral("LBeschreibung"));
     beschreibung->setWordWrap(true);
     beschreibung->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -130,9 +130,11 @@ QWidget *SeiteZahlenwahl::kopfBauen()
     auto *anforderung = new QGridLayout;
     anforderung->setVerticalSpacing(2);
     anforderung->addWidget(Beschriftung(QStringLiteral("Wahlzahlen"), kopf), 0, 0);
-    anforderung->addWidget(Anzeigefeld(QStringLiteral("PPool"), QString(), kopf), 0, 1);
+    m_pPool = Anzeigefeld(QStringLiteral("PPool"), QString(), kopf);
+    anforderung->addWidget(m_pPool, 0, 1);
     anforderung->addWidget(Beschriftung(QStringLiteral("plus Bankzahlen"), kopf), 1, 0);
-    anforderung->addWidget(Anzeigefeld(QStringLiteral("PBZ"), QString(), kopf), 1, 1);
+    m_pBZ = Anzeigefeld(QStringLiteral("PBZ"), QString(), kopf);
+    anforderung->addWidget(m_pBZ, 1, 1);
     zeile->addLayout(anforderung);
     return kopf;
 }
@@ -287,9 +289,9 @@ QWidget *SeiteZahlenwahl::fussBauen()
         zeile->addWidget(knopf, 0, Qt::AlignVCenter);
     }
 
-    connect(verteilung, &QPushButton::clicked, this, [this] { TippreihenBilden(this, m_zustand, false); });
+    connect(verteilung, &QPushButton::clicked, this, [this] { tippreihenBilden(false); });
     connect(bilden, &QPushButton::clicked, this, [this] {
-        if (TippreihenBilden(this, m_zustand, true))
+        if (tippreihenBilden(true))
             emit zuTippreihen();
     });
     return fuss;
@@ -306,9 +308,9 @@ void SeiteZahlenwahl::zahlenwahl(int n)
 void SeiteZahlenwahl::knopfAktualisieren(int n)
 {
     QPushButton *knopf = m_lot[std::size_t(n - 1)];
-    const char *art = m_zustand.Bankzahlmenge.enthaelt(n) ? ArtBank
-        : m_zustand.Poolmenge.enthaelt(n)                 ? ArtPool
-                                                          : ArtNormal;
+    const char *art = m_zustand.reihen.Bankzahlmenge.enthaelt(n) ? ArtBank
+        : m_zustand.reihen.Poolmenge.enthaelt(n)                 ? ArtPool
+                                                                 : ArtNormal;
     if (knopf->property("art").toByteArray() == art)
         return;
     knopf->setProperty("art", art);
@@ -317,8 +319,8 @@ void SeiteZahlenwahl::knopfAktualisieren(int n)
 
 void SeiteZahlenwahl::zaehlerAktualisieren()
 {
-    m_ppz->setText(QString::number(m_zustand.PoolAnzahl));
-    m_pbz2->setText(QString::number(m_zustand.BankzahlenAnzahl));
+    m_ppz->setText(QString::number(m_zustand.reihen.PoolAnzahl));
+    m_pbz2->setText(QString::number(m_zustand.reihen.BankzahlenAnzahl));
 }
 
 void SeiteZahlenwahl::tafelAktualisieren()
@@ -331,7 +333,38 @@ void SeiteZahlenwahl::tafelAktualisieren()
 void SeiteZahlenwahl::bulkAbschliessen()
 {
     // The bulk choices show the board as the largest draw number allows and reset the statistics.
-    NummernSichtbarkeitSetzen(this, m_zustand.biggestZZ);
+    groessteZahlSetzen(m_zustand.auswahl.biggestZZ);
     tafelAktualisieren();
     m_statistik->zuruecksetzen();
+}
+
+void SeiteZahlenwahl::systemAnzeigen(const Systemwahl &wahl)
+{
+    m_beschreibung->setText(wahl.beschreibung);
+    m_pPool->setText(wahl.pool);
+    if (wahl.bankzahlenZeigen)
+        m_pBZ->setText(wahl.bankzahlen);
+}
+
+void SeiteZahlenwahl::groessteZahlSetzen(int groesste)
+{
+    for (int n = 1; n <= 100; ++n)
+        m_lot[std::size_t(n - 1)]->setVisible(n <= groesste);
+    m_statistik->groessteZahlSetzen(groesste);
+}
+
+bool SeiteZahlenwahl::tippreihenBilden(bool reihen)
+{
+    Zufallsgenerator generator;
+    generator.vonUhrSetzen();
+    const Anwendungsergebnis ergebnis = SystemAnwenden(m_zustand, reihen, m_mischen->isChecked(), generator);
+    if (ergebnis.vorbereitet) {
+        m_statistik->anzeigen(m_zustand.reihen.Zahlenhaeufigkeit, ergebnis.reihenAnzahl);
+        emit reihenVorbereitet(ergebnis.gebildet);
+    }
+    RueckmeldungZeigen(this, ergebnis.meldung);
+    // Without a system nothing else happens; otherwise the test figures follow the attempt.
+    if (reihen && m_zustand.auswahl.Systemindex >= 0)
+        emit testzahlenFaellig();
+    return ergebnis.gebildet;
 }

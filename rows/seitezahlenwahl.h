@@ -8,7 +8,9 @@ class Ankreuzfeld;
 class QLabel;
 class QPushButton;
 class Statistiktafel;
-struct KbwZustand;
+struct Systemwahl;
+
+#include "reihenzustand.h"
 
 // The page "Zahlenwahl": number board with pool and banker numbers, bulk and random choice,
 // statistics of the formed rows, and the buttons that expand the chosen system.
@@ -17,7 +19,7 @@ class SeiteZahlenwahl : public QWidget
     Q_OBJECT
 
 public:
-    explicit SeiteZahlenwahl(KbwZustand &zustand, QWidget *parent = nullptr);
+    explicit SeiteZahlenwahl(Reihenkontext zustand, QWidget *parent = nullptr);
 
     // One click on number n without the system check, as the copy-and-paste tool needs it.
     void zahlenwahl(int n);
@@ -26,9 +28,21 @@ public:
 
     Statistiktafel *statistiktafel() const { return m_statistik; }
 
+    // Shows the chosen system's description and the pool and banker counts it asks for.
+    void systemAnzeigen(const Systemwahl &wahl);
+    // Shows the board's numbers 1..groesste only, together with their statistics panels.
+    void groessteZahlSetzen(int groesste);
+    // Expands the chosen system ("Tippreihen bilden" with reihen, "Verteilung anzeigen"
+    // without): statistics, messages and the signals below. True when rows were built.
+    bool tippreihenBilden(bool reihen);
+
 signals:
     // The rows were built by "Tippreihen bilden"; the "Tippreihen" page should show them.
     void zuTippreihen();
+    // An expansion reset the rows; gebildet tells whether new ones exist.
+    void reihenVorbereitet(bool gebildet);
+    // An attempt to build rows for a chosen system: the test figures follow it.
+    void testzahlenFaellig();
 
 private:
     QWidget *zahlentafelBauen();
@@ -38,7 +52,10 @@ private:
     void zaehlerAktualisieren();
     void bulkAbschliessen();
 
-    KbwZustand &m_zustand;
+    Reihenkontext m_zustand;
+    QLabel *m_beschreibung = nullptr;
+    QLabel *m_pPool = nullptr;
+    QLabel *m_pBZ = nullptr;
     std::array<QPushButton *, 100> m_lot{};
     QLabel *m_ppz = nullptr;
     QLabel *m_pbz2 = nullptr;

@@ -90,6 +90,7 @@ Statistiktafel::Statistiktafel(const QString &titel, const QString &nummerPraefi
         wert->setAutoFillBackground(true);
         FarbeSetzen(wert, Tafelfarbe::Neutral);
         m_werte[std::size_t(n - 1)] = wert;
+        m_nummern[std::size_t(n - 1)] = nummer;
     }
 }
 
@@ -107,6 +108,14 @@ Statistiktafel *Statistiktafel::FuerEigeneReihen(QWidget *parent)
                                      QStringLiteral("PNummerWertEin"), Masse{32, 18, 2, 20}, parent);
     tafel->setObjectName(QStringLiteral("P30"));
     return tafel;
+}
+
+void Statistiktafel::groessteZahlSetzen(int groesste)
+{
+    for (int n = 1; n <= 100; ++n) {
+        m_nummern[std::size_t(n - 1)]->setVisible(n <= groesste);
+        m_werte[std::size_t(n - 1)]->setVisible(n <= groesste);
+    }
 }
 
 void Statistiktafel::zuruecksetzen()

@@ -7,8 +7,7 @@
 class QLabel;
 
 // A 10 x 10 board of small panels showing how often each number 1..100 occurs in a set of rows.
-// The label panels are named nummerPraefix + n, the value panels wertPraefix + n, so that the
-// main window can hide the numbers above the largest draw number by name.
+// The label panels are named nummerPraefix + n, the value panels wertPraefix + n.
 class Statistiktafel : public QFrame
 {
     Q_OBJECT
@@ -37,8 +36,11 @@ public:
     void anzeigen(const std::array<int, 101> &zaehler, int reihen);
 
     QLabel *wertfeld(int n) const { return m_werte[std::size_t(n - 1)]; }
+    // Shows the panels of the numbers 1..groesste only.
+    void groessteZahlSetzen(int groesste);
 
 private:
+    std::array<QLabel *, 100> m_nummern{};
     std::array<QLabel *, 100> m_werte{};
 };
 

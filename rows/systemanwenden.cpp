@@ -1,9 +1,9 @@
 #include "systemanwenden.h"
 
 #include "katalog.h"
+#include "reihenzustand.h"
 #include "routinen.h"
 #include "systemliste.h"
-#include "var_def.h"
 #include "zufall.h"
 
 #include <QFile>
@@ -166,23 +166,24 @@ Systemreihen SystemreihenAuswerten(const QByteArray &inhalt, int tr, int rg, int
     return ergebnis;
 }
 
-Anwendungsergebnis SystemAnwenden(KbwZustand &z, bool reihen, bool mischen, Zufallsgenerator &generator)
+Anwendungsergebnis SystemAnwenden(Reihenkontext z, bool reihen, bool mischen, Zufallsgenerator &generator)
 {
     Anwendungsergebnis ergebnis;
-    if (z.Systemindex < 0 || z.Systemindex >= int(z.Systemliste.size())) {
+    if (z.auswahl.Systemindex < 0 || z.auswahl.Systemindex >= int(z.katalog.Systemliste.size())) {
         ergebnis.meldung = Rueckmeldung::Information(KeinSystemMeldung());
         return ergebnis;
     }
-    const TSysteme s = z.Systemliste[std::size_t(z.Systemindex)];
+    const TSysteme s = z.katalog.Systemliste[std::size_t(z.auswahl.Systemindex)];
     const int rg = s.RG;
     const int wz = s.WZ;
-    const int bankSoll = z.Tippreihengroesse - rg;
+    const int bankSoll = z.auswahl.Tippreihengroesse - rg;
     // The pool must also match the system itself: the copy-and-paste tool may set PoolSoll freely.
-    if (z.PoolAnzahl != z.PoolSoll || bankSoll != z.BankzahlenAnzahl || z.PoolSoll != wz) {
+    if (z.reihen.PoolAnzahl != z.auswahl.PoolSoll || bankSoll != z.reihen.BankzahlenAnzahl
+        || z.auswahl.PoolSoll != wz) {
         ergebnis.meldung = Rueckmeldung::Information(AnzahlMeldung(wz, std::max(bankSoll, 0)));
         return ergebnis;
     }
-    if (rg < 1 || rg > wz || z.Tippreihengroesse < 1) {
+    if (rg < 1 || rg > wz || z.auswahl.Tippreihengroesse < 1) {
         ergebnis.meldung = Rueckmeldung::Fehler(QStringLiteral(
             "Das System enthält nicht die für seine Anwendung erforderlichen Angaben.\n\nIch muss abbrechen."));
         return ergebnis;
@@ -190,11 +191,11 @@ Anwendungsergebnis SystemAnwenden(KbwZustand &z, bool reihen, bool mischen, Zufa
 
     // From here on the previous result is gone.
     ergebnis.vorbereitet = true;
-    z.Zahlenhaeufigkeit.fill(0);
-    z.Tippreihen.clear();
-    z.TippreihenBankzahlen = z.Bankzahlmenge;
+    z.reihen.Zahlenhaeufigkeit.fill(0);
+    z.reihen.Tippreihen.clear();
+    z.reihen.TippreihenBankzahlen = z.reihen.Bankzahlmenge;
 
-    std::vector<std::uint8_t> pool = MengeZuListe(z.Poolmenge, z.PoolAnzahl, Hoechstzahl);
+    std::vector<std::uint8_t> pool = MengeZuListe(z.reihen.Poolmenge, z.reihen.PoolAnzahl, Hoechstzahl);
     if (mischen)
         ZahlenMischen(pool, generator);
 
@@ -202,27 +203,27 @@ Anwendungsergebnis SystemAnwenden(KbwZustand &z, bool reihen, bool mischen, Zufa
     if (s.GA == s.RG) {
         // Every RG-subset of the pool positions, in lexicographic order, each turned into a row.
         const std::int64_t anzahl = NueberK(wz, rg);
-        if (anzahl < 1 || anzahl > 65535 || KombinationenBilden(wz, rg, z.Kombinationstabelle) != KombiFehler::Keiner) {
+        Kombinationstabelle positionen;
+        if (anzahl < 1 || anzahl > 65535 || KombinationenBilden(wz, rg, positionen) != KombiFehler::Keiner) {
             ergebnis.meldung = Rueckmeldung::Fehler(
                 QStringLiteral("Für die Tippreihen dieses Systems reicht der Speicher nicht.\n\nIch muss abbrechen."));
             return ergebnis;
         }
-        mengen.reserve(z.Kombinationstabelle.size());
-        for (std::size_t i = 0; i < z.Kombinationstabelle.size(); ++i) {
-            Zahlenmenge reihe = z.Bankzahlmenge;
+        mengen.reserve(positionen.size());
+        for (const Zahlenmenge &auswahl : positionen) {
+            Zahlenmenge reihe = z.reihen.Bankzahlmenge;
             for (int position = 1; position <= wz; ++position) {
-                if (z.Kombinationstabelle[i].enthaelt(position))
+                if (auswahl.enthaelt(position))
                     reihe.hinzufuegen(pool[std::size_t(position - 1)]);
             }
-            z.Kombinationstabelle[i] = reihe;
             mengen.push_back(reihe);
         }
-    } else if (z.Systemindex < z.AnzahlStandardsysteme && z.Systemindex < KatalogGroesse) {
+    } else if (z.auswahl.Systemindex < z.katalog.AnzahlStandardsysteme && z.auswahl.Systemindex < KatalogGroesse) {
         mengen.reserve(s.TR);
         for (int r = 1; r <= s.TR; ++r) {
-            Zahlenmenge reihe = z.Bankzahlmenge;
+            Zahlenmenge reihe = z.reihen.Bankzahlmenge;
             for (int p = 1; p <= rg; ++p) {
-                const int position = SystemZahl(z.Systemindex, rg, r, p);
+                const int position = SystemZahl(z.auswahl.Systemindex, rg, r, p);
                 // A damaged catalogue entry must not read outside the pool list.
                 if (position < 1 || position > wz) {
                     ergebnis.meldung = Rueckmeldung::Fehler(QStringLiteral("Die Daten dieses Systems sind fehlerhaft.")
@@ -234,7 +235,7 @@ Anwendungsergebnis SystemAnwenden(KbwZustand &z, bool reihen, bool mischen, Zufa
             mengen.push_back(reihe);
         }
     } else {
-        const QString pfad = EigeneReihendatei(z, z.Systemindex, z.EigeneSystemeOrdner);
+        const QString pfad = EigeneReihendatei(z.katalog, z.auswahl.Systemindex, z.katalog.EigeneSystemeOrdner);
         if (pfad.isEmpty() || !QFileInfo(pfad).isFile()) {
             ergebnis.meldung = Rueckmeldung::Information(QStringLiteral(
                 "Die Datei mit den Systemreihen wurde gelöscht. Die Tippreihen können daher nicht gebildet "
@@ -259,13 +260,14 @@ Anwendungsergebnis SystemAnwenden(KbwZustand &z, bool reihen, bool mischen, Zufa
             ergebnis.meldung = Rueckmeldung::Fehler(gelesen.fehler);
             return ergebnis;
         }
-        z.Positionstabelle.assign(s.TR, std::vector<int>(std::size_t(std::max(z.Tippreihengroesse, rg)), 0));
+        z.reihen.Positionstabelle.assign(s.TR,
+                                         std::vector<int>(std::size_t(std::max(z.auswahl.Tippreihengroesse, rg)), 0));
         mengen.reserve(s.TR);
         for (int r = 0; r < s.TR; ++r) {
-            Zahlenmenge reihe = z.Bankzahlmenge;
+            Zahlenmenge reihe = z.reihen.Bankzahlmenge;
             for (int f = 0; f < rg; ++f) {
                 const int position = gelesen.positionen[std::size_t(r)][std::size_t(f)];
-                z.Positionstabelle[std::size_t(r)][std::size_t(f)] = position;
+                z.reihen.Positionstabelle[std::size_t(r)][std::size_t(f)] = position;
                 reihe.hinzufuegen(pool[std::size_t(position - 1)]);
             }
             mengen.push_back(reihe);
@@ -276,42 +278,22 @@ Anwendungsergebnis SystemAnwenden(KbwZustand &z, bool reihen, bool mischen, Zufa
     if (reihen)
         zeilen.reserve(mengen.size());
     for (const Zahlenmenge &menge : mengen) {
-        const std::vector<std::uint8_t> zahlen = MengeZuListe(menge, z.Tippreihengroesse, Hoechstzahl);
+        const std::vector<std::uint8_t> zahlen = MengeZuListe(menge, z.auswahl.Tippreihengroesse, Hoechstzahl);
         for (std::uint8_t v : zahlen)
-            ++z.Zahlenhaeufigkeit[v];
+            ++z.reihen.Zahlenhaeufigkeit[v];
         if (reihen)
             zeilen.emplace_back(zahlen.begin(), zahlen.end());
     }
-    z.Zahlenhaeufigkeit[0] = 0;
+    z.reihen.Zahlenhaeufigkeit[0] = 0;
     if (reihen) {
-        if (z.Tippreihengroesse >= 4 && z.Tippreihengroesse <= 10)
+        if (z.auswahl.Tippreihengroesse >= 4 && z.auswahl.Tippreihengroesse <= 10)
             ReihenSortieren(zeilen);
-        z.Tippreihen = std::move(zeilen);
+        z.reihen.Tippreihen = std::move(zeilen);
     } else {
         // Statistics only: the grid keeps one empty line per row.
-        z.Tippreihen.assign(mengen.size(), {});
+        z.reihen.Tippreihen.assign(mengen.size(), {});
     }
     ergebnis.gebildet = true;
     ergebnis.reihenAnzahl = int(mengen.size());
     return ergebnis;
-}
-
-void Verteilungermitteln(KbwZustand &z)
-{
-    z.EigeneVerteilung.fill(0);
-    for (const Zahlenmenge &reihe : z.EigeneReihen) {
-        for (int v = 1; v <= Hoechstzahl; ++v) {
-            if (reihe.enthaelt(v))
-                ++z.EigeneVerteilung[std::size_t(v)];
-        }
-    }
-    const int r = int(z.EigeneReihen.size());
-    z.EigeneBankMenge = {};
-    z.EigeneBankAnzahl = 0;
-    for (int v = 1; v <= Hoechstzahl; ++v) {
-        if (z.EigeneVerteilung[std::size_t(v)] > 1 && z.EigeneVerteilung[std::size_t(v)] == r) {
-            z.EigeneBankMenge.hinzufuegen(v);
-            ++z.EigeneBankAnzahl;
-        }
-    }
 }

@@ -10,7 +10,7 @@
 #include <cstdint>
 #include <vector>
 
-struct KbwZustand;
+struct Reihenkontext;
 class Zufallsgenerator;
 
 // The first c members of menge among 1..grenze, ascending; places left over stay 0.
@@ -50,8 +50,4 @@ struct Anwendungsergebnis
 // the stored positions for a catalogue system, the row file for an own system. Fills
 // Zahlenhaeufigkeit; with reihen set also Tippreihen (sorted) and TippreihenBankzahlen, else
 // Tippreihen holds one empty row per system row. mischen shuffles the pool list first.
-Anwendungsergebnis SystemAnwenden(KbwZustand &z, bool reihen, bool mischen, Zufallsgenerator &generator);
-
-// Counts over the own rows: EigeneVerteilung, EigeneBankMenge (numbers in every row, with at
-// least two rows) and EigeneBankAnzahl.
-void Verteilungermitteln(KbwZustand &z);
+Anwendungsergebnis SystemAnwenden(Reihenkontext z, bool reihen, bool mischen, Zufallsgenerator &generator);

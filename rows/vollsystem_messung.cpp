@@ -1,16 +1,24 @@
 // Times the expansion of the largest generated full systems (one per row size) and prints it.
 
+#include "reihenzustand.h"
 #include "systemanwenden.h"
 #include "systemliste.h"
-#include "var_def.h"
 #include "zufall.h"
 
 #include <chrono>
 #include <cstdio>
 
+namespace {
+
+struct Zustand : KatalogZustand, AuswahlZustand, ReihenZustand
+{
+};
+
+} // namespace
+
 int main()
 {
-    KbwZustand z;
+    Zustand z;
     SystemlisteAufbauen(z, Vollsystemgrenze, QString());
     Zufallsgenerator generator(1);
     for (int i = 649; i < z.AnzahlStandardsysteme; ++i) {

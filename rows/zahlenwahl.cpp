@@ -1,6 +1,6 @@
 #include "zahlenwahl.h"
 
-#include "var_def.h"
+#include "reihenzustand.h"
 #include "zufall.h"
 
 #include <algorithm>
@@ -21,82 +21,83 @@ QString KeinSystemText()
     return QStringLiteral("Bitte gehen Sie zurück und wählen Sie zunächst ein System aus.");
 }
 
-Rueckmeldung TafelKlick(KbwZustand &z, int n)
+Rueckmeldung TafelKlick(Reihenkontext z, int n)
 {
-    if (z.PoolSoll <= 0)
+    if (z.auswahl.PoolSoll <= 0)
         return Rueckmeldung::Information(KeinSystemText());
     return Zahlenwahl(z, n);
 }
 
-Rueckmeldung Zahlenwahl(KbwZustand &z, int n)
+Rueckmeldung Zahlenwahl(Reihenkontext z, int n)
 {
     if (n < 1 || n > Tafelgroesse)
         return {};
-    const int bankSoll = std::max(z.BankzahlenSoll, 0);
+    const int bankSoll = std::max(z.auswahl.BankzahlenSoll, 0);
     // At most two rounds: a click on a full pool switches to banker mode and is handled again.
     for (;;) {
-        if (z.Poolmenge.enthaelt(n) || z.PoolAnzahl < z.PoolSoll)
-            z.BankModus = false;
-        if (z.BankModus) {
-            if (z.Bankzahlmenge.enthaelt(n)) {
-                z.Bankzahlmenge.entfernen(n);
-                --z.BankzahlenAnzahl;
-            } else if (z.BankzahlenAnzahl >= bankSoll) {
+        if (z.reihen.Poolmenge.enthaelt(n) || z.reihen.PoolAnzahl < z.auswahl.PoolSoll)
+            z.reihen.BankModus = false;
+        if (z.reihen.BankModus) {
+            if (z.reihen.Bankzahlmenge.enthaelt(n)) {
+                z.reihen.Bankzahlmenge.entfernen(n);
+                --z.reihen.BankzahlenAnzahl;
+            } else if (z.reihen.BankzahlenAnzahl >= bankSoll) {
                 return Rueckmeldung::Fehler(
-                    QStringLiteral("Sie haben bereits %1 Bankzahlen gewählt.").arg(z.BankzahlenAnzahl));
+                    QStringLiteral("Sie haben bereits %1 Bankzahlen gewählt.").arg(z.reihen.BankzahlenAnzahl));
             } else {
-                z.Bankzahlmenge.hinzufuegen(n);
-                ++z.BankzahlenAnzahl;
+                z.reihen.Bankzahlmenge.hinzufuegen(n);
+                ++z.reihen.BankzahlenAnzahl;
             }
             return {};
         }
-        if (z.Poolmenge.enthaelt(n)) {
-            z.Poolmenge.entfernen(n);
-            --z.PoolAnzahl;
+        if (z.reihen.Poolmenge.enthaelt(n)) {
+            z.reihen.Poolmenge.entfernen(n);
+            --z.reihen.PoolAnzahl;
             return {};
         }
-        if (z.PoolAnzahl >= z.PoolSoll) {
+        if (z.reihen.PoolAnzahl >= z.auswahl.PoolSoll) {
             if (bankSoll < 1)
-                return Rueckmeldung::Fehler(QStringLiteral("Sie haben bereits %1 Zahlen gewählt.").arg(z.PoolAnzahl));
-            z.BankModus = true;
+                return Rueckmeldung::Fehler(
+                    QStringLiteral("Sie haben bereits %1 Zahlen gewählt.").arg(z.reihen.PoolAnzahl));
+            z.reihen.BankModus = true;
             continue;
         }
-        if (z.Bankzahlmenge.enthaelt(n)) {
+        if (z.reihen.Bankzahlmenge.enthaelt(n)) {
             // A banker clicked while the pool is not full: removing it keeps the sets disjoint.
-            z.Bankzahlmenge.entfernen(n);
-            --z.BankzahlenAnzahl;
+            z.reihen.Bankzahlmenge.entfernen(n);
+            --z.reihen.BankzahlenAnzahl;
             return {};
         }
-        z.Poolmenge.hinzufuegen(n);
-        ++z.PoolAnzahl;
+        z.reihen.Poolmenge.hinzufuegen(n);
+        ++z.reihen.PoolAnzahl;
         return {};
     }
 }
 
-void ZahlenLoeschen(KbwZustand &z)
+void ZahlenLoeschen(Reihenkontext z)
 {
-    z.Poolmenge = {};
-    z.Bankzahlmenge = {};
-    z.BankModus = false;
-    z.PoolAnzahl = 0;
-    z.BankzahlenAnzahl = 0;
+    z.reihen.Poolmenge = {};
+    z.reihen.Bankzahlmenge = {};
+    z.reihen.BankModus = false;
+    z.reihen.PoolAnzahl = 0;
+    z.reihen.BankzahlenAnzahl = 0;
 }
 
-void AlleZahlenWaehlen(KbwZustand &z)
+void AlleZahlenWaehlen(Reihenkontext z)
 {
     ZahlenLoeschen(z);
-    const int n = std::clamp(z.biggestZZ, 0, Tafelgroesse);
+    const int n = std::clamp(z.auswahl.biggestZZ, 0, Tafelgroesse);
     for (int v = 1; v <= n; ++v)
-        z.Poolmenge.hinzufuegen(v);
-    z.PoolAnzahl = n;
+        z.reihen.Poolmenge.hinzufuegen(v);
+    z.reihen.PoolAnzahl = n;
 }
 
-Rueckmeldung EinsBisWZ(KbwZustand &z)
+Rueckmeldung EinsBisWZ(Reihenkontext z)
 {
-    if (z.PoolSoll <= 0)
+    if (z.auswahl.PoolSoll <= 0)
         return Rueckmeldung::Information(KeinSystemText());
-    const int b = std::max(z.BankzahlenSoll, 0);
-    const int p = z.PoolSoll;
+    const int b = std::max(z.auswahl.BankzahlenSoll, 0);
+    const int p = z.auswahl.PoolSoll;
     if (b + p > Tafelgroesse) {
         return Rueckmeldung::Information(
             QStringLiteral("Das System braucht %1 Zahlen, die Zahlentafel reicht aber nur bis %2.")
@@ -106,11 +107,11 @@ Rueckmeldung EinsBisWZ(KbwZustand &z)
     }
     ZahlenLoeschen(z);
     for (int v = 1; v <= b; ++v)
-        z.Bankzahlmenge.hinzufuegen(v);
+        z.reihen.Bankzahlmenge.hinzufuegen(v);
     for (int v = b + 1; v <= b + p; ++v)
-        z.Poolmenge.hinzufuegen(v);
-    z.BankzahlenAnzahl = b;
-    z.PoolAnzahl = p;
+        z.reihen.Poolmenge.hinzufuegen(v);
+    z.reihen.BankzahlenAnzahl = b;
+    z.reihen.PoolAnzahl = p;
     return {};
 }
 
@@ -166,15 +167,15 @@ std::vector<int> ZufallsListe(int n, int p, int b, Zufallsgenerator &generator)
     return liste;
 }
 
-Rueckmeldung Zufallswahl(KbwZustand &z, Zufallsgenerator &generator)
+Rueckmeldung Zufallswahl(Reihenkontext z, Zufallsgenerator &generator)
 {
-    if (z.PoolSoll <= 0)
+    if (z.auswahl.PoolSoll <= 0)
         return Rueckmeldung::Information(KeinSystemText());
-    if (z.BankzahlenSoll < 0)
-        z.BankzahlenSoll = 0;
-    const int n = std::clamp(z.biggestZZ, 1, Tafelgroesse);
-    const int p = z.PoolSoll;
-    const int b = z.BankzahlenSoll;
+    if (z.auswahl.BankzahlenSoll < 0)
+        z.auswahl.BankzahlenSoll = 0;
+    const int n = std::clamp(z.auswahl.biggestZZ, 1, Tafelgroesse);
+    const int p = z.auswahl.PoolSoll;
+    const int b = z.auswahl.BankzahlenSoll;
     // More numbers than can be drawn would never finish.
     if (p + b > n) {
         return Rueckmeldung::Information(

@@ -6,7 +6,7 @@
 #include "infozeichen.h"
 #include "meldungen.h"
 #include "optionsgruppe.h"
-#include "var_def.h"
+#include "systembeschreibung.h"
 
 #include <QBoxLayout>
 #include <QGroupBox>
@@ -122,7 +122,7 @@ Infozeichen *InfoAnlegen(const QString &name, const QString &hinweis, QWidget *e
 
 } // namespace
 
-SeiteSystemwahl::SeiteSystemwahl(KbwZustand &zustand, QWidget *parent) : QWidget(parent), m_zustand(zustand)
+SeiteSystemwahl::SeiteSystemwahl(Auswahlkontext zustand, QWidget *parent) : QWidget(parent), m_zustand(zustand)
 {
     steuerelementeAnlegen();
     verbinden();
@@ -150,7 +150,7 @@ void SeiteSystemwahl::steuerelementeAnlegen()
     seite->setContentsMargins(8, 8, 8, 8);
     seite->setSpacing(6);
 
-    const int zzMax = std::clamp(m_zustand.biggestZZ, 32, 100);
+    const int zzMax = std::clamp(m_zustand.auswahl.biggestZZ, 32, 100);
 
     QHBoxLayout *zeile = nullptr;
 
@@ -421,9 +421,10 @@ void SeiteSystemwahl::allesEgal()
 
 void SeiteSystemwahl::Filtern()
 {
-    const Filterergebnis erg = SystemeFiltern(m_zustand.Systemliste, m_zustand.biggestZZ, einstellungen());
+    const Filterergebnis erg =
+        SystemeFiltern(m_zustand.katalog.Systemliste, m_zustand.auswahl.biggestZZ, einstellungen());
 
-    m_zustand.Tippreihengroesse = erg.tippreihengroesse;
+    m_zustand.auswahl.Tippreihengroesse = erg.tippreihengroesse;
     m_l1->clear();
 
     // The lowered guarantee stays in force, through the scales' own reactions.
@@ -435,7 +436,7 @@ void SeiteSystemwahl::Filtern()
         m_radio3->setItemIndex(GarantieGenau);
     }
 
-    m_zustand.Filterliste = erg.filterliste;
+    m_zustand.auswahl.Filterliste = erg.filterliste;
     m_l1->addItems(erg.zeilen);
     m_lSysAnz->setText(GefundenText(int(erg.filterliste.size())));
 }
@@ -446,10 +447,10 @@ void SeiteSystemwahl::zeileGewaehlt()
     if (gewaehlt.isEmpty())
         return;
     const int zeile = m_l1->row(gewaehlt.first());
-    if (zeile < 0 || zeile >= int(m_zustand.Filterliste.size()))
+    if (zeile < 0 || zeile >= int(m_zustand.auswahl.Filterliste.size()))
         return;
-    m_zustand.Systemindex = m_zustand.Filterliste[zeile];
-    emit systemGewaehlt(m_zustand.Systemindex, false);
+    m_zustand.auswahl.Systemindex = m_zustand.auswahl.Filterliste[zeile];
+    emit systemGewaehlt(m_zustand.auswahl.Systemindex, false);
 }
 
 void SeiteSystemwahl::doppelklick()
@@ -460,12 +461,12 @@ void SeiteSystemwahl::doppelklick()
     }
     const QList<QListWidgetItem *> gewaehlt = m_l1->selectedItems();
     const int zeile = gewaehlt.isEmpty() ? -1 : m_l1->row(gewaehlt.first());
-    if (zeile < 0 || zeile >= int(m_zustand.Filterliste.size())) {
+    if (zeile < 0 || zeile >= int(m_zustand.auswahl.Filterliste.size())) {
         Meldungen::Information(this, TextNichtsGewaehlt);
         return;
     }
-    m_zustand.Systemindex = m_zustand.Filterliste[zeile];
-    emit systemGewaehlt(m_zustand.Systemindex, true);
+    m_zustand.auswahl.Systemindex = m_zustand.auswahl.Filterliste[zeile];
+    emit systemGewaehlt(m_zustand.auswahl.Systemindex, true);
 }
 
 void SeiteSystemwahl::keyPressEvent(QKeyEvent *ereignis)
@@ -476,4 +477,15 @@ void SeiteSystemwahl::keyPressEvent(QKeyEvent *ereignis)
         return;
     }
     QWidget::keyPressEvent(ereignis);
+}
+
+void SeiteSystemwahl::groessteZahlSetzen(int groesste)
+{
+    m_slider1->setMaximum(groesste);
+}
+
+void SeiteSystemwahl::poolgrenzeAnheben(int groesste)
+{
+    if (groesste > m_slider1->maximum())
+        m_slider1->setMaximum(groesste);
 }

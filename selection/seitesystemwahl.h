@@ -13,7 +13,7 @@ class QHBoxLayout;
 class QLabel;
 class QPushButton;
 class QSlider;
-struct KbwZustand;
+#include "systembeschreibung.h"
 
 // The page "Systemwahl" of the main window: the filter scales, "Filtern" and the result
 // list. The controls carry their names as objectName; the main window restores and saves
@@ -23,7 +23,7 @@ class SeiteSystemwahl : public QWidget
     Q_OBJECT
 
 public:
-    explicit SeiteSystemwahl(KbwZustand &zustand, QWidget *parent = nullptr);
+    explicit SeiteSystemwahl(Auswahlkontext zustand, QWidget *parent = nullptr);
 
     // The controls read as plain values.
     Filtereinstellungen einstellungen() const;
@@ -36,6 +36,11 @@ public:
     void ReiheZwingend(bool ja);
     // "Filtern": fills l1, Filterliste, Tippreihengroesse and LSysAnz.
     void Filtern();
+    // The largest draw number bounds the pool-size scale; a lower maximum moves the value.
+    void groessteZahlSetzen(int groesste);
+    // Lets the pool-size scale reach groesste before saved values are applied, so that a saved
+    // pool above the start maximum is not cut down.
+    void poolgrenzeAnheben(int groesste);
 
 signals:
     // A line of l1 was chosen (Systemindex is set already); zurZahlenwahl after a double click.
@@ -66,7 +71,7 @@ private:
     void doppelklick();
     void lSlider4Setzen(bool egal);
 
-    KbwZustand &m_zustand;
+    Auswahlkontext m_zustand;
 
     QSlider *m_slider1 = nullptr;
     QSlider *m_slider2 = nullptr;

@@ -1,6 +1,7 @@
 #include "systembeschreibung.h"
 
-#include "var_def.h"
+#include "auswahlzustand.h"
+#include "katalogzustand.h"
 
 namespace {
 
@@ -53,32 +54,33 @@ QString EigeneReihenBeschreibung(int pool, int reihen, int reihengroesse, int ga
     return EigenerText(pool, reihen, reihengroesse, garantie);
 }
 
-Systemwahl GewaehltesSystem(KbwZustand &zustand, int index)
+Systemwahl GewaehltesSystem(Auswahlkontext k, int index)
 {
     Systemwahl w;
     const QString fehler = QStringLiteral(
         "Das System enthält nicht die für seine Anwendung erforderlichen Angaben.\n\nIch muss abbrechen.");
     // An index outside the list has no data to apply; it is refused like an unusable system.
-    if (index < 0 || index >= int(zustand.Systemliste.size())) {
+    if (index < 0 || index >= int(k.katalog.Systemliste.size())) {
         w.fehler = fehler;
         return w;
     }
-    const TSysteme &s = zustand.Systemliste[index];
-    if (zustand.Tippreihengroesse <= 0)
-        zustand.Tippreihengroesse = s.RG;
-    if (zustand.Tippreihengroesse <= 1) {
+    const TSysteme &s = k.katalog.Systemliste[index];
+    if (k.auswahl.Tippreihengroesse <= 0)
+        k.auswahl.Tippreihengroesse = s.RG;
+    if (k.auswahl.Tippreihengroesse <= 1) {
         w.fehler = fehler;
         return w;
     }
 
-    w.beschreibung = index < zustand.AnzahlStandardsysteme ? SystemBeschreibung(zustand.Tippreihengroesse, s)
-                                                           : EigenesSystemBeschreibung(s);
-    zustand.BankzahlenSoll = zustand.Tippreihengroesse - s.RG;
-    zustand.PoolSoll = s.WZ;
+    w.beschreibung = index < k.katalog.AnzahlStandardsysteme ? SystemBeschreibung(k.auswahl.Tippreihengroesse, s)
+                                                             : EigenesSystemBeschreibung(s);
+    k.auswahl.BankzahlenSoll = k.auswahl.Tippreihengroesse - s.RG;
+    k.auswahl.PoolSoll = s.WZ;
     w.pool = QString::number(s.WZ);
-    w.bankzahlenZeigen = zustand.BankzahlenSoll >= 0;
+    w.bankzahlenZeigen = k.auswahl.BankzahlenSoll >= 0;
     if (w.bankzahlenZeigen)
-        w.bankzahlen = QString::number(zustand.BankzahlenSoll);
+        w.bankzahlen = QString::number(k.auswahl.BankzahlenSoll);
+    k.auswahl.Systembeschreibung = w.beschreibung;
     w.gewaehlt = true;
     return w;
 }

@@ -1,7 +1,7 @@
 #include "systemfilter.h"
 
+#include "katalogzustand.h"
 #include "routinen.h"
-#include "var_def.h"
 
 #include <QLocale>
 

@@ -5,7 +5,7 @@
 
 #include <QLabel>
 
-bool GewaehltesSystem(KbwZustand &zustand, int index, QLabel *lBeschreibung, QLabel *pPool, QLabel *pBZ,
+bool GewaehltesSystem(Auswahlkontext zustand, int index, QLabel *lBeschreibung, QLabel *pPool, QLabel *pBZ,
                       QWidget *eltern)
 {
     const Systemwahl w = GewaehltesSystem(zustand, index);

@@ -1,7 +1,7 @@
 #include "eigensystemdatei.h"
+#include "kbwzustand.h"
 #include "meldungen.h"
 #include "start.h"
-#include "var_def.h"
 
 #include <QDir>
 #include <QFile>

@@ -3,11 +3,11 @@
 #include "groesstezahl.h"
 #include "hilfeaufruf.h"
 #include "inidatei.h"
+#include "kbwzustand.h"
 #include "meldungen.h"
 #include "optionsgruppe.h"
 #include "start.h"
 #include "tfmain.h"
-#include "var_def.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemModel>
@@ -238,7 +238,7 @@ void TstTFMain::weiterSetztTestzahlen()
     }
     QVERIFY(vollsystem >= 0);
     m_zustand.Systemindex = vollsystem;
-    beschreibung->setText("Ein klassisches Vollsystem.");
+    m_zustand.Systembeschreibung = QStringLiteral("Ein klassisches Vollsystem.");
     const struct
     {
         int seite;

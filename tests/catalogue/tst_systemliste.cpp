@@ -1,7 +1,8 @@
 #include "eigensystemdatei.h"
 #include "katalog.h"
+#include "katalogzustand.h"
+#include "routinen.h"
 #include "systemliste.h"
-#include "var_def.h"
 
 #include <QDir>
 #include <QFile>
@@ -51,7 +52,7 @@ private:
 
 void TstSystemliste::standardliste()
 {
-    KbwZustand z;
+    KatalogZustand z;
     SystemlisteAufbauen(z, Vollsystemgrenze, m_dir.path());
     QCOMPARE(z.AnzahlStandardsysteme, 788);
     QCOMPARE(int(z.Systemliste.size()), 788);
@@ -89,7 +90,7 @@ void TstSystemliste::vollsystemeProRG()
     QFETCH(int, letzteWZ);
     QFETCH(int, anzahl);
     QFETCH(int, letzteTR);
-    KbwZustand z;
+    KatalogZustand z;
     SystemlisteAufbauen(z, Vollsystemgrenze, m_dir.path());
     std::vector<TSysteme> familie;
     for (int i = KatalogGroesse; i < z.AnzahlStandardsysteme; ++i)
@@ -107,7 +108,7 @@ void TstSystemliste::negativeGrenze()
     const QString ordner = m_dir.filePath("negativ");
     QVERIFY(QDir().mkpath(ordner));
     Anlegen(ordner, "ESY1.csv");
-    KbwZustand z;
+    KatalogZustand z;
     z.Eigensystemliste = {Eigen(5, 12, 30, "ESY1.csv")};
     SystemlisteAufbauen(z, -1, ordner);
     QCOMPARE(z.AnzahlStandardsysteme, KatalogGroesse);
@@ -127,7 +128,7 @@ void TstSystemliste::fehlendeReihendateien()
     Anlegen(ordner, "ESY1.csv");
     Anlegen(ordner, "ESY3.csv");
     QVERIFY(QDir(ordner).mkdir("ESY4.csv")); // a folder is no row file
-    KbwZustand z;
+    KatalogZustand z;
     z.Eigensystemliste = {Eigen(4, 10, 11, "ESY1.csv"), Eigen(5, 11, 12, "ESY2.csv"), Eigen(6, 12, 13, "ESY3.csv"),
                           Eigen(7, 13, 14, "ESY4.csv")};
     SystemlisteAufbauen(z, Vollsystemgrenze, ordner);
@@ -173,7 +174,7 @@ void TstSystemliste::unsichereNamen()
     Anlegen(m_dir.filePath("unsicher"), "ESY1.csv");
     Anlegen(ordner, "ESY1.csv");
 
-    KbwZustand z;
+    KatalogZustand z;
     z.Eigensystemliste = {Eigen(4, 10, 11, fn), Eigen(5, 11, 12, "ESY1.csv")};
     SystemlisteAufbauen(z, Vollsystemgrenze, ordner);
     QCOMPARE(z.FehlendeEigensysteme, 1);
@@ -186,7 +187,7 @@ void TstSystemliste::zweimalAufbauenGleich()
     const QString ordner = m_dir.filePath("zweimal");
     QVERIFY(QDir().mkpath(ordner));
     Anlegen(ordner, "ESY2.csv");
-    KbwZustand z;
+    KatalogZustand z;
     z.Eigensystemliste = {Eigen(4, 10, 11, "ESY1.csv"), Eigen(5, 11, 12, "ESY2.csv")};
     SystemlisteAufbauen(z, Vollsystemgrenze, ordner);
     const auto erste = z.Systemliste;
@@ -198,7 +199,7 @@ void TstSystemliste::zweimalAufbauenGleich()
 
 void TstSystemliste::startanzahl()
 {
-    KbwZustand z;
+    KatalogZustand z;
     SystemlisteAufbauen(z, Vollsystemgrenze, m_dir.path());
     QCOMPARE(SystemAnzahlStart(z.Systemliste), std::int64_t(2952));
 

@@ -1,11 +1,12 @@
 #include "katalog.h"
+#include "kbwzustand.h"
 #include "meldungen.h"
 #include "routinen.h"
+#include "seitesystemtest.h"
 #include "seitetippreihen.h"
 #include "seitezahlenwahl.h"
 #include "statistiktafel.h"
 #include "systemliste.h"
-#include "var_def.h"
 
 #include <QAbstractItemModel>
 #include <QBrush>
@@ -43,8 +44,15 @@ struct Fenster
         tippreihen = new SeiteTippreihen(zustand, &wurzel);
         layout->addWidget(zahlenwahl);
         layout->addWidget(tippreihen);
-        kombiAnz = new QLabel(&wurzel);
-        kombiAnz->setObjectName(QStringLiteral("LKombiAnz"));
+        systemtest = new SeiteSystemtest(zustand, zustand, &wurzel);
+        layout->addWidget(systemtest);
+        kombiAnz = systemtest->findChild<QLabel *>(QStringLiteral("LKombiAnz"));
+        // Wired as in the main window.
+        QObject::connect(zahlenwahl, &SeiteZahlenwahl::reihenVorbereitet, tippreihen, &SeiteTippreihen::gridZeigen);
+        QObject::connect(zahlenwahl, &SeiteZahlenwahl::testzahlenFaellig, systemtest,
+                         &SeiteSystemtest::testzahlenSetzen);
+        QObject::connect(tippreihen, &SeiteTippreihen::tippreihenBildenAngefordert, zahlenwahl,
+                         [this] { zahlenwahl->tippreihenBilden(true); });
     }
 
     void waehlen(int index, int groesse)
@@ -77,6 +85,7 @@ struct Fenster
     QWidget wurzel;
     SeiteZahlenwahl *zahlenwahl = nullptr;
     SeiteTippreihen *tippreihen = nullptr;
+    SeiteSystemtest *systemtest = nullptr;
     QLabel *kombiAnz = nullptr;
 };
 

@@ -1,4 +1,4 @@
-#include "var_def.h"
+#include "kbwzustand.h"
 #include "zahlenwahl.h"
 #include "zufall.h"
 

@@ -1,13 +1,13 @@
 #include "ankreuzfeld.h"
 #include "hilfeaufruf.h"
 #include "infozeichen.h"
+#include "kbwzustand.h"
 #include "meldungen.h"
 #include "optionsgruppe.h"
 #include "seitesystemwahl.h"
 #include "systembeschreibung.h"
 #include "systemliste.h"
 #include "systemwahlanzeige.h"
-#include "var_def.h"
 
 #include <QLabel>
 #include <QListWidget>

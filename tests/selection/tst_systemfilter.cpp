@@ -1,7 +1,7 @@
+#include "kbwzustand.h"
 #include "systembeschreibung.h"
 #include "systemfilter.h"
 #include "systemliste.h"
-#include "var_def.h"
 
 #include <QLocale>
 #include <QTemporaryDir>
