@@ -12,6 +12,7 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
@@ -311,7 +312,7 @@ void SeiteSystemwahl::ReiheZwingend(bool ja)
         m_slider4->setHidden(true);
         m_cb4->setHidden(true);
         m_lHinweis4->setHidden(false);
-        m_lSlider4->setText(QString::number(Vollsystemreihen(einstellungen())));
+        vollsystemreihenZeigen();
         return;
     }
     m_lHinweis4->setHidden(true);
@@ -320,6 +321,15 @@ void SeiteSystemwahl::ReiheZwingend(bool ja)
     const bool warEgal = m_cb4->isChecked();
     beiSlider4(m_slider4->value());
     m_cb4->setzen(warEgal);
+}
+
+// A full system's row count reaches 14 digits (C(100,10)): the read-out widens to show it whole.
+void SeiteSystemwahl::vollsystemreihenZeigen()
+{
+    const QString text = QLocale().toString(qlonglong(Vollsystemreihen(einstellungen())));
+    const int noetig = m_lSlider4->fontMetrics().horizontalAdvance(text) + 2 * m_lSlider4->frameWidth() + 8;
+    m_lSlider4->setFixedWidth(std::max(BreiteWert, noetig));
+    m_lSlider4->setText(text);
 }
 
 void SeiteSystemwahl::auffrischen()
@@ -332,10 +342,12 @@ void SeiteSystemwahl::auffrischen()
 // must not overwrite it.
 void SeiteSystemwahl::lSlider4Setzen(bool egal)
 {
-    if (!m_lHinweis4->isHidden())
-        m_lSlider4->setText(QString::number(Vollsystemreihen(einstellungen())));
-    else
-        m_lSlider4->setText(egal ? QStringLiteral("X") : QString::number(m_slider4->value()));
+    if (!m_lHinweis4->isHidden()) {
+        vollsystemreihenZeigen();
+        return;
+    }
+    m_lSlider4->setFixedWidth(BreiteWert);
+    m_lSlider4->setText(egal ? QStringLiteral("X") : QString::number(m_slider4->value()));
 }
 
 void SeiteSystemwahl::beiSlider1(int wert)

@@ -54,6 +54,7 @@ private:
     void steuerelementeAnlegen();
     void verbinden();
 
+    void vollsystemreihenZeigen();
     void beiSlider1(int wert);
     void beiSlider2(int wert);
     void beiSlider3(int wert);

@@ -47,6 +47,8 @@ private slots:
     void bankzahlenNullSetztGenau();
     void allesEgal();
     void vollsystem();
+    void vollsystemzahlGanz_data();
+    void vollsystemzahlGanz();
     void garantieKappung();
     void gefundenTexte_data();
     void gefundenTexte();
@@ -325,6 +327,36 @@ void TstSeiteSystemwahl::vollsystem()
     QVERIFY(!cb(4)->isChecked());
     QCOMPARE(text("LSlider4"), QStringLiteral("50"));
     QCOMPARE(m_seite->width(), breite);
+}
+
+void TstSeiteSystemwahl::vollsystemzahlGanz_data()
+{
+    QTest::addColumn<int>("pool");
+    QTest::addColumn<int>("reihe");
+    QTest::addColumn<QString>("anzeige");
+    QTest::newRow("6 aus 49") << 49 << 6 << QStringLiteral("13.983.816");
+    QTest::newRow("10 aus 44") << 44 << 10 << QStringLiteral("2.481.256.778");
+    QTest::newRow("10 aus 100") << 100 << 10 << QStringLiteral("17.310.309.456.440");
+}
+
+// The read-out grows with the count and shows every digit.
+void TstSeiteSystemwahl::vollsystemzahlGanz()
+{
+    QFETCH(int, pool);
+    QFETCH(int, reihe);
+    QFETCH(QString, anzeige);
+    const int breite = m_seite->width();
+    m_seite->groessteZahlSetzen(100);
+    einstellen(pool, reihe, reihe, 0, BankzahlenGenau);
+    QVERIFY(m_seite->Zwang());
+    auto *l = kind<QLabel>("LSlider4");
+    QCOMPARE(l->text(), anzeige);
+    QVERIFY(l->fontMetrics().horizontalAdvance(anzeige) <= l->contentsRect().width());
+    QCOMPARE(m_seite->width(), breite);
+
+    // Back to a reduced system: the read-out takes its usual width again.
+    slider(3)->setValue(3);
+    QVERIFY(l->width() < l->fontMetrics().horizontalAdvance(QStringLiteral("13.983.816")));
 }
 
 void TstSeiteSystemwahl::garantieKappung()
