@@ -1,6 +1,8 @@
 #include "hilfeeinrichten.h"
 #include "kbwanwendung.h"
+#include "kbwversion.h"
 #include "kbwzustand.h"
+#include "programmablauf.h"
 #include "start.h"
 #include "tfmain.h"
 #include "uebersetzung.h"
@@ -13,8 +15,8 @@ int main(int argc, char *argv[])
     KbwAnwendung app(argc, argv);
     // Gives the data folder its name: <per-user application data>/Kombiwerk
     QCoreApplication::setApplicationName(QStringLiteral("Kombiwerk"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("1.8.2.0"));
-    QGuiApplication::setApplicationDisplayName(QStringLiteral("Kombiwerk"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(KBW_VERSION));
+    // No display name: the window system would append it to every caption.
     // Without a configured locale (the C locale) numbers still get German separators.
     if (QLocale::system().language() == QLocale::C)
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
@@ -30,8 +32,6 @@ int main(int argc, char *argv[])
     start->repaint();
 
     TFMain hauptfenster(zustand, start->datenordner());
-    QObject::connect(&hauptfenster, &TFMain::beendet, &app, &QCoreApplication::quit, Qt::QueuedConnection);
-    start->setHauptfenster(&hauptfenster);
-    start->setInitializationDone(true);
+    ProgrammablaufVerbinden(start, &hauptfenster);
     return app.exec();
 }

@@ -1,6 +1,7 @@
 #include "start.h"
 
 #include "eigensystemdatei.h"
+#include "kbwversion.h"
 #include "kbwzustand.h"
 #include "meldungen.h"
 #include "startbild.h"
@@ -19,7 +20,7 @@ TFStart::TFStart(KbwZustand &zustand, QWidget *parent) : QWidget(parent), m_zust
 {
     setObjectName(QStringLiteral("FStart"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    setWindowTitle(QStringLiteral("Kombiwerk") + QLatin1Char(' ') + QStringLiteral("1.8.2.0"));
+    setWindowTitle(QStringLiteral("Kombiwerk") + QLatin1Char(' ') + QStringLiteral(KBW_VERSION));
     setFixedSize(400, 300);
     setWindowOpacity(1.0);
 
@@ -111,16 +112,32 @@ void TFStart::closeEvent(QCloseEvent *event)
         event->accept();
         return;
     }
+    if (m_ueberblendung) {
+        // A second close request (the window manager's) while fading: no waiting for the fade.
+        ueberblendungBeenden();
+        event->accept();
+        return;
+    }
     // Closing starts the cross-fade; the window really closes after its last step.
     event->ignore();
-    if (m_ueberblendung)
-        return;
     m_hauptfenster->setWindowOpacity(0.0);
     m_hauptfenster->show();
     m_ueberblendung = new QTimer(this);
     m_ueberblendung->setInterval(1);
     connect(m_ueberblendung, &QTimer::timeout, this, [this] { ueberblendSchritt(); });
     m_ueberblendung->start();
+}
+
+void TFStart::ueberblendungBeenden()
+{
+    if (m_ueberblendung)
+        m_ueberblendung->stop();
+    m_fertig = true;
+    if (m_hauptfenster && m_hauptfenster->isVisible()) {
+        m_hauptfenster->setWindowOpacity(1.0);
+        m_hauptfenster->activateWindow();
+    }
+    close();
 }
 
 void TFStart::ueberblendSchritt()

@@ -8,6 +8,7 @@
 class QLabel;
 class QTimer;
 class QPushButton;
+class TFMain;
 struct KbwZustand;
 
 // The start window: fixes the data folders, reads the own-system index, builds the
@@ -30,6 +31,10 @@ public:
     // The window that fades in while the start window closes.
     void setHauptfenster(QWidget *hauptfenster) { m_hauptfenster = hauptfenster; }
     bool blendetUeber() const { return m_schritt > 0; }
+    int ueberblendSchritte() const { return m_schritt; }
+    // Ends a running cross-fade at once: the main window is fully shown (unless it is gone)
+    // and the start window closes. Also when no fade has begun.
+    void ueberblendungBeenden();
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -1,5 +1,7 @@
 #include "startbild.h"
 
+#include "kbwversion.h"
+
 #include <QLinearGradient>
 #include <QPainter>
 #include <QRadialGradient>
@@ -63,6 +65,6 @@ QPixmap StartbildZeichnen(qreal pixelverhaeltnis)
     p.drawText(QRectF(190, 148, 205, 60), Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
                QStringLiteral("Systeme und Tippreihen für Zahlenlotterien"));
     p.setPen(QColor(0x90, 0xa8, 0xc8));
-    p.drawText(QRectF(8, 272, 200, 20), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Version 1.8.2.0"));
+    p.drawText(QRectF(8, 272, 200, 20), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Version " KBW_VERSION));
     return bild;
 }

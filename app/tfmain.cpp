@@ -4,6 +4,7 @@
 #include "groesstezahl.h"
 #include "hilfeaufruf.h"
 #include "inidatei.h"
+#include "kbwversion.h"
 #include "kbwzustand.h"
 #include "meldungen.h"
 #include "seiteeigenereihen.h"
@@ -30,7 +31,7 @@ namespace {
 constexpr int Clientbreite = 721;
 constexpr int Clienthoehe = 756;
 
-const QString Titel = QStringLiteral("Kombiwerk") + QLatin1Char(' ') + QStringLiteral("1.8.2.0");
+const QString Titel = QStringLiteral("Kombiwerk") + QLatin1Char(' ') + QStringLiteral(KBW_VERSION);
 
 } // namespace
 
@@ -260,6 +261,12 @@ void TFMain::positionSpeichern()
 
 void TFMain::closeEvent(QCloseEvent *event)
 {
+    // The closing steps run once, however often the window is asked to close.
+    if (m_geschlossen) {
+        event->accept();
+        return;
+    }
+    m_geschlossen = true;
     einstellungenSchreiben();
     event->accept();
     emit beendet();

@@ -62,6 +62,7 @@ private:
     Datenordner m_datenordner;
     Einstellungswerte m_werte; // values of the settings keys as last read
     bool m_einstellungenGelesen = false;
+    bool m_geschlossen = false;
 
     QTabWidget *m_pc1 = nullptr;
     Groesstezahlleiste *m_groesste = nullptr;
