@@ -19,7 +19,8 @@
 TFStart::TFStart(KbwZustand &zustand, QWidget *parent) : QWidget(parent), m_zustand(zustand)
 {
     setObjectName(QStringLiteral("FStart"));
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    // A splash: no frame and no border icons.
+    setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
     setWindowTitle(QStringLiteral("Kombiwerk") + QLatin1Char(' ') + QStringLiteral(KBW_VERSION));
     setFixedSize(400, 300);
     setWindowOpacity(1.0);

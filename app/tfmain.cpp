@@ -22,9 +22,15 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QShortcut>
 #include <QStyle>
 #include <QTabWidget>
+#include <QToolBar>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -86,8 +92,21 @@ TFMain::TFMain(KbwZustand &zustand, const Datenordner &datenordner, QWidget *par
     m_pc1->addTab(seiteEinrahmen(m_eigeneSysteme, "Tab6", "bsSkinSpeedButton16", nullptr, false),
                   QStringLiteral("Eigene Systeme verwalten"));
 
-    setCentralWidget(mitte);
-    setFixedSize(Clientbreite, Clienthoehe + menuBar()->sizeHint().height());
+    // On a screen smaller than the window the pages scroll; the content keeps its size.
+    m_rollbereich = new QScrollArea(this);
+    m_rollbereich->setObjectName(QStringLiteral("Rollbereich"));
+    m_rollbereich->setFrameShape(QFrame::NoFrame);
+    m_rollbereich->setWidgetResizable(true);
+    m_rollbereich->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_rollbereich->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_rollbereich->setWidget(mitte);
+    setCentralWidget(m_rollbereich);
+    m_sollgroesse = QSize(Clientbreite, Clienthoehe + menuBar()->sizeHint().height());
+    setFixedSize(m_sollgroesse);
+
+    auto *f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    f1->setContext(Qt::WindowShortcut);
+    connect(f1, &QShortcut::activated, this, [this] { Hilfe::Hilfethema(Hilfekontext(m_pc1->currentIndex())); });
 
     seitenVerbinden();
 
@@ -105,6 +124,39 @@ int TFMain::Seitenthema(int seite)
 {
     constexpr int themen[] = {1040, 1050, 1060, 1070, 1090, 1100};
     return seite >= 0 && seite < 6 ? themen[seite] : 0;
+}
+
+int TFMain::Hilfekontext(int seite)
+{
+    return seite == 0 ? 1040 : 1010;
+}
+
+QSize TFMain::Fenstergroesse(QSize soll, QRect verfuegbar, int rollleiste)
+{
+    // Room for the frame and the title bar that the window manager adds.
+    const int rand = 8;
+    const int titel = 32;
+    const int hoehe = std::min(soll.height(), verfuegbar.height() - titel);
+    // A vertical scroll bar takes room from the width; give it that room where there is some.
+    const int breiteSoll = hoehe < soll.height() ? soll.width() + rollleiste : soll.width();
+    const int breite = std::min(breiteSoll, verfuegbar.width() - rand);
+    return {std::max(breite, 200), std::max(hoehe, 200)};
+}
+
+void TFMain::anBildschirmAnpassen(QRect verfuegbar)
+{
+    const int rollleiste = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const QSize groesse = Fenstergroesse(m_sollgroesse, verfuegbar, rollleiste);
+    // In a smaller window the pages keep the room they have in a window of full size.
+    const bool rollen = groesse != m_sollgroesse;
+    QSize inhalt(0, 0);
+    if (rollen)
+        inhalt = QSize(Clientbreite, m_sollgroesse.height() - menuBar()->height() - m_werkzeugleiste->height());
+    m_rollbereich->widget()->setMinimumSize(inhalt);
+    const auto politik = rollen ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff;
+    m_rollbereich->setHorizontalScrollBarPolicy(politik);
+    m_rollbereich->setVerticalScrollBarPolicy(politik);
+    setFixedSize(groesse);
 }
 
 QWidget *TFMain::kopfAufbauen()
@@ -204,6 +256,8 @@ void TFMain::showEvent(QShowEvent *event)
     QMainWindow::showEvent(event);
     if (!m_einstellungenGelesen) {
         m_einstellungenGelesen = true;
+        if (const QScreen *bildschirm = screen())
+            anBildschirmAnpassen(bildschirm->availableGeometry());
         einstellungenLesen();
     }
 }

@@ -10,7 +10,9 @@
 class Groesstezahlleiste;
 class QAction;
 class QPushButton;
+class QScrollArea;
 class QTabWidget;
+class QToolBar;
 class QToolButton;
 class SeiteEigeneReihen;
 class SeiteEigeneSysteme;
@@ -34,6 +36,15 @@ public:
 
     // Help topic of a page index: 1040, 1050, 1060, 1070, 1090, 1100; 0 outside 0..5.
     static int Seitenthema(int seite);
+    // Help context of F1: the filter page has its own (1040), every other page the window's (1010).
+    static int Hilfekontext(int seite);
+
+    // The window's size on a screen whose free area is verfuegbar: the fixed size, or less
+    // where the screen is smaller (the pages then scroll inside the window).
+    static QSize Fenstergroesse(QSize soll, QRect verfuegbar, int rollleiste);
+    // Fits the window to the free area of a screen (at first showing the window's own screen).
+    void anBildschirmAnpassen(QRect verfuegbar);
+    QScrollArea *rollbereich() const { return m_rollbereich; }
 
 signals:
     // The close request has run and the window closes: the program ends.
@@ -65,6 +76,9 @@ private:
     bool m_geschlossen = false;
 
     QTabWidget *m_pc1 = nullptr;
+    QScrollArea *m_rollbereich = nullptr;
+    QToolBar *m_werkzeugleiste = nullptr;
+    QSize m_sollgroesse;
     Groesstezahlleiste *m_groesste = nullptr;
     SeiteSystemwahl *m_systemwahl = nullptr;
     SeiteZahlenwahl *m_zahlenwahl = nullptr;

@@ -71,7 +71,7 @@ void TFMain::menueAufbauen()
 
 void TFMain::werkzeugleisteAufbauen()
 {
-    auto *leiste = new QToolBar(this);
+    auto *leiste = m_werkzeugleiste = new QToolBar(this);
     leiste->setObjectName(QStringLiteral("Tool1"));
     leiste->setMovable(false);
     leiste->setFloatable(false);

@@ -1,5 +1,6 @@
 # kbw_add_test(<name> SOURCES <files...> LIBS <targets...> LABEL <folder>)
-# Adds a QtTest executable and registers it with CTest, headless and labelled by subsystem.
+# Adds a QtTest executable and registers it with CTest, headless (on a 1280 x 1024 screen) and
+# labelled by subsystem.
 function(kbw_add_test name)
     cmake_parse_arguments(ARG "" "LABEL" "SOURCES;LIBS" ${ARGN})
     if(NOT ARG_SOURCES)
@@ -13,5 +14,5 @@ function(kbw_add_test name)
     add_test(NAME ${name} COMMAND ${name})
     set_tests_properties(${name} PROPERTIES
         LABELS ${ARG_LABEL}
-        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8")
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen:configfile=${PROJECT_SOURCE_DIR}/cmake/testbildschirm.json;LC_ALL=C.UTF-8")
 endfunction()

@@ -12,6 +12,7 @@
 #include <QHelpSearchResultWidget>
 #include <QLabel>
 #include <QLineEdit>
+#include <QShortcut>
 #include <QSplitter>
 #include <QStyle>
 #include <QTabWidget>
@@ -46,6 +47,9 @@ Hilfefenster::Hilfefenster(const QString &sammlung, QWidget *parent) : QMainWind
     setWindowTitle(QStringLiteral("Kombiwerk - Hilfe"));
     // The help never keeps the program alive once the main window is closed.
     setAttribute(Qt::WA_QuitOnClose, false);
+    auto *schliessen = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    schliessen->setContext(Qt::WindowShortcut);
+    connect(schliessen, &QShortcut::activated, this, &QWidget::close);
 
     m_engine = new QHelpEngine(sammlung, this);
     m_engine->setReadOnly(false);

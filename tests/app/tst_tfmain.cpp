@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QSlider>
@@ -48,6 +49,9 @@ private slots:
     void positionSpeichern();
     void unschreibbareEinstellungen();
     void ueberblendung();
+    void kleinerBildschirm_data();
+    void kleinerBildschirm();
+    void f1AufJederSeite();
 
 private:
     std::unique_ptr<TFMain> fensterOeffnen();
@@ -422,6 +426,55 @@ void TstTFMain::ueberblendung()
     QTRY_VERIFY_WITH_TIMEOUT(start.isNull(), 10000);
     QVERIFY(fenster.isVisible());
     QCOMPARE(fenster.windowOpacity(), 1.0);
+}
+
+void TstTFMain::kleinerBildschirm_data()
+{
+    QTest::addColumn<QRect>("verfuegbar");
+    QTest::addColumn<QSize>("groesse");
+    const QSize soll(721, 780);
+    QTest::newRow("1280x1024") << QRect(0, 0, 1280, 1024) << soll;
+    QTest::newRow("1366x768 mit Leiste") << QRect(0, 0, 1366, 740) << QSize(721 + 15, 740 - 32);
+    QTest::newRow("800x600") << QRect(0, 0, 800, 600) << QSize(736, 568);
+    QTest::newRow("schmal") << QRect(0, 0, 640, 480) << QSize(632, 448);
+}
+
+// On a screen smaller than the window the pages scroll, so "Weiter" can still be reached.
+void TstTFMain::kleinerBildschirm()
+{
+    QFETCH(QRect, verfuegbar);
+    QFETCH(QSize, groesse);
+    QCOMPARE(TFMain::Fenstergroesse(QSize(721, 780), verfuegbar, 15), groesse);
+
+    auto fenster = fensterOeffnen();
+    fenster->anBildschirmAnpassen(verfuegbar);
+    QVERIFY(fenster->height() <= verfuegbar.height());
+    QVERIFY(fenster->width() <= verfuegbar.width());
+    auto *weiter = fenster->findChild<QPushButton *>("bsSkinSpeedButton4");
+    fenster->rollbereich()->ensureWidgetVisible(weiter);
+    QWidget *sicht = fenster->rollbereich()->viewport();
+    const QRect knopf(weiter->mapTo(sicht, QPoint(0, 0)), weiter->size());
+    QVERIFY2(sicht->rect().contains(knopf), qPrintable(QStringLiteral("Weiter liegt außerhalb der Sicht")));
+}
+
+void TstTFMain::f1AufJederSeite()
+{
+    auto fenster = fensterOeffnen();
+    QVERIFY(QTest::qWaitForWindowActive(fenster.get()));
+    HilfeAttrappe hilfe;
+    std::vector<int> erwartet;
+    for (int seite = 0; seite < 6; ++seite) {
+        fenster->PC1()->setCurrentIndex(seite);
+        // From the page itself and from a control deep inside it.
+        QWidget *seitenwidget = fenster->PC1()->currentWidget();
+        const auto kinder = seitenwidget->findChildren<QWidget *>();
+        for (QWidget *fokus : {seitenwidget, kinder.isEmpty() ? seitenwidget : kinder.last()}) {
+            fokus->setFocus();
+            QTest::keyClick(fokus, Qt::Key_F1);
+            erwartet.push_back(seite == 0 ? 1040 : 1010);
+        }
+    }
+    QCOMPARE(hilfe.themen(), erwartet);
 }
 
 QTEST_MAIN(TstTFMain)
