@@ -157,6 +157,16 @@ void TFMain::anBildschirmAnpassen(QRect verfuegbar)
     m_rollbereich->setHorizontalScrollBarPolicy(politik);
     m_rollbereich->setVerticalScrollBarPolicy(politik);
     setFixedSize(groesse);
+    // A shortened window must also sit on the screen, title bar included (before the window is
+    // mapped its frame is unknown, so the position is the client area's).
+    if (rollen) {
+        const int titel = 32;
+        const int oben = std::clamp(y(), verfuegbar.top() + titel,
+                                    std::max(verfuegbar.top() + titel, verfuegbar.bottom() + 1 - height()));
+        const int links =
+            std::clamp(x(), verfuegbar.left(), std::max(verfuegbar.left(), verfuegbar.right() + 1 - width()));
+        move(links, oben);
+    }
 }
 
 QWidget *TFMain::kopfAufbauen()
