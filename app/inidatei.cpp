@@ -12,9 +12,22 @@ namespace {
 
 const QByteArray Bom("\xEF\xBB\xBF");
 
-bool Gleich(const QString &a, const QString &b)
+// Names compare regardless of the case of ASCII letters; other bytes must be equal.
+bool Gleich(QByteArrayView a, QByteArrayView b)
 {
-    return a.compare(b, Qt::CaseInsensitive) == 0;
+    if (a.size() != b.size())
+        return false;
+    for (qsizetype i = 0; i < a.size(); ++i) {
+        char x = a[i];
+        char y = b[i];
+        if (x >= 'A' && x <= 'Z')
+            x = char(x - 'A' + 'a');
+        if (y >= 'A' && y <= 'Z')
+            y = char(y - 'A' + 'a');
+        if (x != y)
+            return false;
+    }
+    return true;
 }
 
 QString ZuGross(qint64 groesse)
@@ -49,43 +62,56 @@ QString Speicherergebnis::text(const QString &pfad) const
     return schreiben.ok() ? QString() : SchreibFehlerText(pfad, schreiben);
 }
 
-// Only names and values are decoded; the program's own names and values are ASCII, so the
-// text encoding of everything else does not matter and its bytes are never touched.
-Inidatei::Zeile Inidatei::Zerlegen(const QByteArray &roh)
+// Only names and values are decoded, and only when asked for; the program's own names and
+// values are ASCII, so the text encoding of everything else does not matter and its bytes
+// are never touched.
+Inidatei::Zeile Inidatei::Zerlegen(QByteArray roh)
 {
     Zeile z;
-    z.roh = roh;
-    const QByteArray text = roh.trimmed();
+    z.roh = std::move(roh);
+    const QByteArrayView zeile(z.roh);
+    const QByteArrayView text = zeile.trimmed();
+    const auto ab = [&zeile](QByteArrayView teil) { return qsizetype(teil.data() - zeile.data()); };
     if (text.isEmpty() || text.startsWith(';') || text.startsWith('#'))
         return z;
     if (text.size() >= 2 && text.startsWith('[') && text.endsWith(']')) {
+        const QByteArrayView name = text.sliced(1, text.size() - 2).trimmed();
         z.art = Art::Abschnitt;
-        z.name = QString::fromUtf8(text.mid(1, text.size() - 2).trimmed());
+        z.nameAb = name.isEmpty() ? 0 : ab(name);
+        z.nameLaenge = name.size();
         return z;
     }
     const qsizetype gleich = text.indexOf('=');
     if (gleich <= 0)
         return z; // a line without a key has no meaning
+    const QByteArrayView name = text.first(gleich).trimmed();
+    const QByteArrayView wert = text.sliced(gleich + 1).trimmed();
     z.art = Art::Eintrag;
-    z.name = QString::fromUtf8(text.left(gleich).trimmed());
-    z.wert = QString::fromUtf8(text.mid(gleich + 1).trimmed());
+    z.nameAb = ab(name);
+    z.nameLaenge = name.size();
+    z.wertAb = wert.isEmpty() ? 0 : ab(wert);
+    z.wertLaenge = wert.size();
     return z;
+}
+
+void Inidatei::leeren()
+{
+    m_zeilen.clear();
+    m_bom = false;
+    m_ladefehler = false;
+    m_fehlertext.clear();
 }
 
 void Inidatei::ladefehler(const QString &grund)
 {
-    m_zeilen.clear();
-    m_bom = false;
+    leeren();
     m_ladefehler = true;
     m_fehlertext = grund;
 }
 
 Inidatei::Ladestatus Inidatei::einlesen(const QByteArray &inhalt)
 {
-    m_zeilen.clear();
-    m_bom = false;
-    m_ladefehler = false;
-    m_fehlertext.clear();
+    leeren();
     if (inhalt.size() > Hoechstgroesse) {
         ladefehler(ZuGross(inhalt.size()));
         return Ladestatus::Fehler;
@@ -108,15 +134,16 @@ Inidatei::Ladestatus Inidatei::einlesen(const QByteArray &inhalt)
 
 Inidatei::Ladestatus Inidatei::laden(const QString &pfad)
 {
-    m_zeilen.clear();
-    m_bom = false;
-    m_ladefehler = false;
-    m_fehlertext.clear();
+    leeren();
     const QFileInfo info(pfad);
     if (!info.exists())
         return Ladestatus::Fehlt;
     if (info.isDir()) {
         ladefehler(QStringLiteral("An Stelle der Datei steht ein Ordner."));
+        return Ladestatus::Fehler;
+    }
+    if (!info.isFile()) { // a pipe or a device would block or never end
+        ladefehler(QStringLiteral("Die Datei ist keine gewöhnliche Datei."));
         return Ladestatus::Fehler;
     }
     QFile datei(pfad);
@@ -140,15 +167,15 @@ Inidatei::Ladestatus Inidatei::laden(const QString &pfad)
     return einlesen(inhalt);
 }
 
-qsizetype Inidatei::finden(const QString &abschnitt, const QString &schluessel) const
+qsizetype Inidatei::finden(QByteArrayView abschnitt, QByteArrayView schluessel) const
 {
     qsizetype gefunden = -1;
     bool imAbschnitt = false;
     for (qsizetype i = 0; i < qsizetype(m_zeilen.size()); ++i) {
         const Zeile &z = m_zeilen[i];
         if (z.art == Art::Abschnitt)
-            imAbschnitt = Gleich(z.name, abschnitt);
-        else if (imAbschnitt && z.art == Art::Eintrag && Gleich(z.name, schluessel))
+            imAbschnitt = Gleich(z.name(), abschnitt);
+        else if (imAbschnitt && z.art == Art::Eintrag && Gleich(z.name(), schluessel))
             gefunden = i; // the last occurrence wins
     }
     return gefunden;
@@ -156,29 +183,29 @@ qsizetype Inidatei::finden(const QString &abschnitt, const QString &schluessel) 
 
 bool Inidatei::enthaelt(const QString &abschnitt, const QString &schluessel) const
 {
-    return finden(abschnitt, schluessel) >= 0;
+    return finden(abschnitt.toUtf8(), schluessel.toUtf8()) >= 0;
 }
 
 QString Inidatei::wert(const QString &abschnitt, const QString &schluessel) const
 {
-    const qsizetype i = finden(abschnitt, schluessel);
-    return i >= 0 ? m_zeilen[i].wert : QString();
+    const qsizetype i = finden(abschnitt.toUtf8(), schluessel.toUtf8());
+    return i >= 0 ? QString::fromUtf8(m_zeilen[i].wert()) : QString();
 }
 
 void Inidatei::setzen(const QString &abschnitt, const QString &schluessel, const QString &wert)
 {
-    const QString name = Einzeilig(schluessel);
+    const QByteArray bereich = Einzeilig(abschnitt).toUtf8();
+    const QByteArray name = Einzeilig(schluessel).toUtf8();
     const QByteArray neu = Einzeilig(wert).toUtf8();
-    const qsizetype vorhanden = finden(abschnitt, name);
+    const qsizetype vorhanden = finden(bereich, name);
     if (vorhanden >= 0) {
         Zeile &z = m_zeilen[vorhanden];
-        if (z.wert == QString::fromUtf8(neu.trimmed()))
+        if (z.wert() == QByteArrayView(neu).trimmed())
             return; // nothing to change: the line keeps its bytes
-        const QByteArray text = z.roh.trimmed();
-        z = Zerlegen(text.left(text.indexOf('=')).trimmed() + '=' + neu);
+        z = Zerlegen(z.name().toByteArray() + '=' + neu);
         return;
     }
-    const Zeile eintrag = Zerlegen(name.toUtf8() + '=' + neu);
+    Zeile eintrag = Zerlegen(name + '=' + neu);
     // After the last entry of the section's last occurrence, so that the blank lines and
     // comments in front of the next section stay there.
     qsizetype ziel = -1;
@@ -186,7 +213,7 @@ void Inidatei::setzen(const QString &abschnitt, const QString &schluessel, const
     for (qsizetype i = 0; i < qsizetype(m_zeilen.size()); ++i) {
         const Zeile &z = m_zeilen[i];
         if (z.art == Art::Abschnitt) {
-            imAbschnitt = Gleich(z.name, abschnitt);
+            imAbschnitt = Gleich(z.name(), bereich);
             if (imAbschnitt)
                 ziel = i;
         } else if (imAbschnitt && z.art == Art::Eintrag) {
@@ -194,22 +221,22 @@ void Inidatei::setzen(const QString &abschnitt, const QString &schluessel, const
         }
     }
     if (ziel >= 0) {
-        m_zeilen.insert(m_zeilen.begin() + ziel + 1, eintrag);
+        m_zeilen.insert(m_zeilen.begin() + ziel + 1, std::move(eintrag));
         return;
     }
     if (!m_zeilen.empty() && !m_zeilen.back().roh.trimmed().isEmpty())
         m_zeilen.push_back(Zeile());
-    m_zeilen.push_back(Zerlegen('[' + Einzeilig(abschnitt).toUtf8() + ']'));
-    m_zeilen.push_back(eintrag);
+    m_zeilen.push_back(Zerlegen('[' + bereich + ']'));
+    m_zeilen.push_back(std::move(eintrag));
 }
 
 int Inidatei::ganzzahl(const QString &abschnitt, const QString &schluessel, int standard) const
 {
-    const qsizetype i = finden(abschnitt, schluessel);
+    const qsizetype i = finden(abschnitt.toUtf8(), schluessel.toUtf8());
     if (i < 0)
         return standard;
     bool ok = false;
-    const qlonglong wert = m_zeilen[i].wert.toLongLong(&ok);
+    const qlonglong wert = QString::fromLatin1(m_zeilen[i].wert()).toLongLong(&ok);
     return ok ? int(std::clamp<qlonglong>(wert, INT_MIN, INT_MAX)) : standard;
 }
 
@@ -220,11 +247,17 @@ void Inidatei::setzeGanzzahl(const QString &abschnitt, const QString &schluessel
 
 QByteArray Inidatei::inhalt() const
 {
+    qsizetype laenge = m_bom ? Bom.size() : 0;
+    for (const Zeile &z : m_zeilen)
+        laenge += z.roh.size() + 2;
     QByteArray text;
+    text.reserve(laenge);
     if (m_bom)
         text += Bom;
-    for (const Zeile &z : m_zeilen)
-        text += z.roh + "\r\n";
+    for (const Zeile &z : m_zeilen) {
+        text += z.roh;
+        text += "\r\n";
+    }
     return text;
 }
 

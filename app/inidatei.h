@@ -24,7 +24,7 @@ struct Speicherergebnis
 };
 
 // A plain INI file: "[Section]" lines followed by "key=value" lines. Section and key names
-// are found regardless of case; the last occurrence of a key wins.
+// are found regardless of the case of their ASCII letters; the last occurrence of a key wins.
 //
 // The file may hold entries of other programs and of the user, in any single-byte or UTF-8
 // text: every line keeps its exact bytes unless the program gives its key a new value. Such
@@ -68,16 +68,24 @@ public:
 
 private:
     enum class Art { Sonstige, Abschnitt, Eintrag };
+    // One line as it stands in the file; name and value are parts of its bytes, without the
+    // blanks around them, and are decoded only when asked for.
     struct Zeile
     {
-        QByteArray roh; // the line's bytes without the line end
+        QByteArray roh; // without the line end
         Art art = Art::Sonstige;
-        QString name; // section or key name
-        QString wert; // value of an entry
+        qsizetype nameAb = 0;
+        qsizetype nameLaenge = 0;
+        qsizetype wertAb = 0;
+        qsizetype wertLaenge = 0;
+
+        QByteArrayView name() const { return QByteArrayView(roh).sliced(nameAb, nameLaenge); }
+        QByteArrayView wert() const { return QByteArrayView(roh).sliced(wertAb, wertLaenge); }
     };
 
-    static Zeile Zerlegen(const QByteArray &roh);
-    qsizetype finden(const QString &abschnitt, const QString &schluessel) const;
+    static Zeile Zerlegen(QByteArray roh);
+    qsizetype finden(QByteArrayView abschnitt, QByteArrayView schluessel) const;
+    void leeren();
     void ladefehler(const QString &grund);
 
     std::vector<Zeile> m_zeilen;

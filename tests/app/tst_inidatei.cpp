@@ -114,6 +114,9 @@ void TstInidatei::fremdeZeilenBleiben_data()
     QTest::newRow("neuer Schlüssel nach dem letzten Eintrag")
         << QByteArray("[Filter]\r\nTR=24\r\n\r\n; zur Position\r\n[Position]\r\n")
         << QByteArray("[Filter]\r\nTR=24\r\nZP=20\r\n\r\n; zur Position\r\n[Position]\r\nFMain-left=5\r\n");
+    QTest::newRow("Raute-Kommentar ist kein Eintrag")
+        << QByteArray("[Filter]\r\nTR=24\r\n# GA=3 war besser\r\n")
+        << QByteArray("[Filter]\r\nTR=24\r\nZP=20\r\n# GA=3 war besser\r\n") + position;
     QTest::newRow("Schreibweise der Datei bleibt")
         << QByteArray("[FILTER]\r\n zP =7\r\n") << QByteArray("[FILTER]\r\nzP=20\r\n") + position;
     QTest::newRow("gleicher Wert lässt die Zeile")
