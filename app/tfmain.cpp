@@ -317,7 +317,7 @@ void TFMain::einstellungenSchreiben()
 
 void TFMain::positionSpeichern()
 {
-    const QString fehler = FensterpositionSpeichern(einstellungsdatei(), QStringLiteral("FMain"), x(), y());
+    const QString fehler = FensterpositionSpeichern(einstellungsdatei(), QStringLiteral("FMain"), x(), y()).grund();
     if (!fehler.isEmpty()) {
         Meldungen::Fehler(this, QStringLiteral("Die Fensterposition konnte nicht gespeichert werden: %1").arg(fehler));
     }
