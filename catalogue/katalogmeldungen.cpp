@@ -2,8 +2,10 @@
 #include "katalogmeldungen.h"
 
 #include "dateischreiben.h"
+#include "eigensystemdatei.h"
 
 #include <QDir>
+#include <QLocale>
 
 QString SchreibFehlerGrund(const SchreibErgebnis &e)
 {
@@ -27,4 +29,20 @@ QString SchreibFehlerText(const QString &pfad, const SchreibErgebnis &e)
 {
     return QStringLiteral("Die Datei \u201E%1\u201C konnte nicht geschrieben werden. %2")
         .arg(QDir::toNativeSeparators(pfad), SchreibFehlerGrund(e));
+}
+
+QString EsyIndexLeseGrund(const EsyIndexErgebnis &e)
+{
+    switch (e.fehler) {
+    case EsyFehler::Keiner:
+        return QString();
+    case EsyFehler::ZuGross:
+        return QStringLiteral("Sie enthält %1 Einträge, gelesen werden höchstens %2.")
+            .arg(QLocale().toString(qlonglong(e.datensaetze)), QLocale().toString(EsyIndexHoechstzahl));
+    case EsyFehler::NichtLesbar:
+    case EsyFehler::NichtSchreibbar:
+    case EsyFehler::Ungueltig:
+        break;
+    }
+    return e.fehlertext.isEmpty() ? QStringLiteral("Unbekannter Fehler beim Lesen.") : e.fehlertext;
 }
