@@ -1,6 +1,7 @@
 #include "start.h"
 
 #include "eigensystemdatei.h"
+#include "katalogmeldungen.h"
 #include "kbwversion.h"
 #include "kbwzustand.h"
 #include "meldungen.h"
@@ -71,7 +72,7 @@ void TFStart::indexLesen()
         Meldungen::Fehler(this,
                           QStringLiteral("Das Verzeichnis der eigenen Systeme \"%1\" konnte nicht gelesen "
                                          "werden: %2\n\nDie eigenen Systeme stehen daher nicht zur Auswahl.")
-                              .arg(QDir::toNativeSeparators(pfad), index.fehlertext));
+                              .arg(QDir::toNativeSeparators(pfad), EsyIndexLeseGrund(index)));
         return;
     }
     m_zustand.Eigensystemliste = index.eintraege;
@@ -82,7 +83,7 @@ void TFStart::indexLesen()
                                          "Die übrigen %2 eigenen Systeme stehen zur Auswahl; die Datei bleibt "
                                          "unverändert.")
                               .arg(QDir::toNativeSeparators(pfad))
-                              .arg(index.eintraege.size()));
+                              .arg(NutzbareEigensysteme(index.eintraege, m_datenordner.eigeneSysteme)));
     }
 }
 

@@ -1,5 +1,7 @@
 #include "abdeckungssuche.h"
 
+#include "routinen.h"
+
 #include <algorithm>
 #include <chrono>
 #include <cmath>
@@ -23,59 +25,34 @@ void teilmengen(Block menge, int r, F &&f)
         punkte[n++] = __builtin_ctzll(b);
     if (r > n)
         return;
-    if (r == 0) {
-        f(Block(0));
-        return;
-    }
     int idx[64];
-    for (int i = 0; i < r; ++i)
-        idx[i] = i;
-    for (;;) {
+    KTeilmengeErste(idx, r);
+    do {
         Block b = 0;
         for (int i = 0; i < r; ++i)
             b |= Block(1) << punkte[idx[i]];
         f(b);
-        int i = r - 1;
-        while (i >= 0 && idx[i] == n - r + i)
-            --i;
-        if (i < 0)
-            return;
-        ++idx[i];
-        for (int j = i + 1; j < r; ++j)
-            idx[j] = idx[j - 1] + 1;
-    }
+    } while (KTeilmengeNaechste(idx, n, r) >= 0);
 }
 
 } // namespace
 
-Abdeckungssuche::Abdeckungssuche(const Suchaufgabe &aufgabe, std::uint64_t saat)
-    : m_a(aufgabe)
-    , m_rng(saat)
+Abdeckungssuche::Abdeckungssuche(const Suchaufgabe &aufgabe, std::uint64_t saat) : m_a(aufgabe), m_rng(saat)
 {
-    m_binom.assign(65, std::vector<std::uint64_t>(12, 0));
-    for (int n = 0; n <= 64; ++n) {
-        m_binom[n][0] = 1;
-        for (int r = 1; r < 12 && r <= n; ++r)
-            m_binom[n][r] = m_binom[n - 1][r - 1] + (r <= n - 1 ? m_binom[n - 1][r] : 0);
-    }
     const Block alle = m_a.v == 64 ? ~Block(0) : (Block(1) << m_a.v) - 1;
     if (m_a.t > 0) {
-        m_tMengen.resize(m_binom[m_a.v][m_a.t]);
+        m_tMengen.resize(std::size_t(NueberK(m_a.v, m_a.t)));
         teilmengen(alle, m_a.t, [&](Block b) { m_tMengen[rang(b)] = b; });
     }
     if (m_a.m > 0) {
-        m_mMengen.resize(m_binom[m_a.v][m_a.m]);
+        m_mMengen.resize(std::size_t(NueberK(m_a.v, m_a.m)));
         teilmengen(alle, m_a.m, [&](Block b) { m_mMengen[rang(b)] = b; });
     }
 }
 
 int Abdeckungssuche::rang(Block b) const
 {
-    std::uint64_t r = 0;
-    int i = 1;
-    for (; b; b &= b - 1, ++i)
-        r += m_binom[__builtin_ctzll(b)][i];
-    return int(r);
+    return int(KTeilmengeRang(b, m_a.v));
 }
 
 void Abdeckungssuche::zustandAufbauen(const std::vector<Block> &bloecke)
@@ -89,7 +66,7 @@ void Abdeckungssuche::zustandAufbauen(const std::vector<Block> &bloecke)
     }
     if (m_a.m > 0) {
         if (m_a.s != m_a.t)
-            m_zaehlerS.assign(m_binom[m_a.v][m_a.s], 0);
+            m_zaehlerS.assign(std::size_t(NueberK(m_a.v, m_a.s)), 0);
         m_mZaehler.assign(m_mMengen.size(), 0);
         m_offenB.init(m_mMengen.size());
         for (std::size_t r = 0; r < m_mMengen.size(); ++r)
@@ -348,7 +325,7 @@ void Abdeckungssuche::auffuellen(std::vector<Block> &bloecke, int ziel)
     // the design instead of repeating rows.
     zustandAufbauen(bloecke);
     const Block alle = (Block(1) << m_a.v) - 1;
-    std::uint64_t moeglich = m_binom[m_a.v][m_a.k];
+    const std::uint64_t moeglich = std::uint64_t(NueberK(m_a.v, m_a.k));
     while (int(m_bloecke.size()) < ziel && m_bloecke.size() < moeglich) {
         Block bester = 0;
         double besterWert = -1;

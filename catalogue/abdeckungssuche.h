@@ -13,9 +13,9 @@ struct Suchaufgabe
 {
     int v = 0;
     int k = 0;
-    int t = 0;      // every t-set lies in at least lambda rows (0: no such requirement)
+    int t = 0; // every t-set lies in at least lambda rows (0: no such requirement)
     int lambda = 1;
-    int m = 0;      // every m-set contains an s-set that lies in a row (0: none)
+    int m = 0; // every m-set contains an s-set that lies in a row (0: none)
     int s = 0;
 };
 
@@ -50,7 +50,11 @@ private:
     {
         std::vector<int> eintraege;
         std::vector<int> stelle; // -1: not listed
-        void init(std::size_t n) { eintraege.clear(); stelle.assign(n, -1); }
+        void init(std::size_t n)
+        {
+            eintraege.clear();
+            stelle.assign(n, -1);
+        }
         void rein(int r)
         {
             if (stelle[r] >= 0)
@@ -84,7 +88,6 @@ private:
 
     Suchaufgabe m_a;
     std::mt19937_64 m_rng;
-    std::vector<std::vector<std::uint64_t>> m_binom;
     std::vector<Block> m_bloecke;
     std::vector<std::uint16_t> m_zaehlerT; // rows containing each t-set
     std::vector<std::uint16_t> m_zaehlerS; // rows containing each s-set (when s != t)

@@ -1,6 +1,5 @@
 #include "dateischreiben.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStorageInfo>
@@ -109,26 +108,4 @@ SchreibErgebnis DateiSicherSchreiben(const QString &pfad, const QByteArray &inha
     return {};
 }
 
-QString SchreibFehlerGrund(const SchreibErgebnis &e)
-{
-    switch (e.fehler) {
-    case SchreibFehler::Keiner:
-        return QString();
-    case SchreibFehler::DatentraegerVoll:
-        return QStringLiteral("Der Datenträger ist voll.");
-    case SchreibFehler::KeineBerechtigung:
-        return QStringLiteral("Keine Schreibberechtigung.");
-    case SchreibFehler::OrdnerFehlt:
-        return QStringLiteral("Der Ordner existiert nicht.");
-    case SchreibFehler::Sonstiger:
-        break;
-    }
-    return e.systemtext.isEmpty() ? QStringLiteral("Unbekannter Fehler beim Schreiben.")
-                                  : QStringLiteral("Fehler beim Schreiben (%1).").arg(e.systemtext);
-}
-
-QString SchreibFehlerText(const QString &pfad, const SchreibErgebnis &e)
-{
-    return QStringLiteral("Die Datei \u201E%1\u201C konnte nicht geschrieben werden. %2")
-        .arg(QDir::toNativeSeparators(pfad), SchreibFehlerGrund(e));
-}
+// The German reasons are made with the catalogue's other texts in katalogmeldungen.cpp.

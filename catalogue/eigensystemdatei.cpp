@@ -3,16 +3,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <bit>
 #include <cstring>
 
 namespace {
-
-// Row files are tiny (at most 65535 rows); anything far bigger is not one of ours.
-constexpr qint64 MaxReihendatei = 16 * 1024 * 1024;
 
 std::uint16_t LeseU16(const std::uint8_t *p)
 {
@@ -27,10 +23,21 @@ void SchreibeU16(std::uint8_t *p, std::uint16_t v)
 
 EsySchreibErgebnis Schreiben(const QString &pfad, const QByteArray &inhalt)
 {
-    QSaveFile datei(pfad);
-    if (!datei.open(QIODevice::WriteOnly) || datei.write(inhalt) != inhalt.size() || !datei.commit())
-        return {EsyFehler::NichtSchreibbar, datei.errorString()};
-    return {};
+    const SchreibErgebnis e = DateiSicherSchreiben(pfad, inhalt);
+    if (e.ok())
+        return {};
+    return {EsyFehler::NichtSchreibbar, e.systemtext.isEmpty() ? SchreibFehlerGrund(e) : e.systemtext, e};
+}
+
+bool IstLeerzeichen(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+// Blanks and control characters only.
+bool IstLeereZeile(const QByteArray &zeile)
+{
+    return std::all_of(zeile.begin(), zeile.end(), [](char c) { return static_cast<unsigned char>(c) <= ' '; });
 }
 
 } // namespace
@@ -81,6 +88,12 @@ EsyIndexErgebnis EsyIndexLesen(const QString &pfad)
         ergebnis.fehlertext = datei.errorString();
         return ergebnis;
     }
+    ergebnis.datensaetze = datei.size() / EsyDatensatzGroesse;
+    if (ergebnis.datensaetze > EsyIndexHoechstzahl) {
+        ergebnis.fehler = EsyFehler::ZuGross;
+        return ergebnis;
+    }
+    ergebnis.eintraege.reserve(std::size_t(ergebnis.datensaetze));
     EsyDatensatz roh;
     for (;;) {
         const qint64 gelesen = datei.read(reinterpret_cast<char *>(roh.data()), EsyDatensatzGroesse);
@@ -93,6 +106,13 @@ EsyIndexErgebnis EsyIndexLesen(const QString &pfad)
         if (gelesen < EsyDatensatzGroesse) {
             ergebnis.restBytes = int(gelesen); // end, or a trailing partial record that is not read
             break;
+        }
+        if (int(ergebnis.eintraege.size()) == EsyIndexHoechstzahl) {
+            // A file that reports no size (or grew while being read) is bounded here.
+            ergebnis.eintraege.clear();
+            ergebnis.fehler = EsyFehler::ZuGross;
+            ergebnis.datensaetze = EsyIndexHoechstzahl + 1;
+            return ergebnis;
         }
         ergebnis.eintraege.push_back(EsyDatensatzLesen(roh));
     }
@@ -110,49 +130,99 @@ EsySchreibErgebnis EsyIndexSchreiben(const QString &pfad, const std::vector<TEig
     return Schreiben(pfad, inhalt);
 }
 
-EsyReihenErgebnis EsyReihenLesen(const QString &pfad, int rg, int wz)
+EsyReihenErgebnis EsyReihenLesen(const QString &pfad, int rg, int wz, int tr)
 {
     EsyReihenErgebnis ergebnis;
-    auto fehler = [&ergebnis](EsyFehler f, int zeile, const QString &text) {
+    QFile datei(pfad);
+    if (!datei.open(QIODevice::ReadOnly)) {
+        ergebnis.fehler = EsyFehler::NichtLesbar;
+        ergebnis.fehlertext = datei.errorString();
+        return ergebnis;
+    }
+    if (datei.size() > EsyReihendateiHoechstgroesse) {
+        ergebnis.fehler = EsyFehler::ZuGross;
+        return ergebnis;
+    }
+    // One byte more than the bound: a file that grew after the size check is still caught.
+    const QByteArray inhalt = datei.read(EsyReihendateiHoechstgroesse + 1);
+    if (datei.error() != QFileDevice::NoError) {
+        ergebnis.fehler = EsyFehler::NichtLesbar;
+        ergebnis.fehlertext = datei.errorString();
+        return ergebnis;
+    }
+    if (inhalt.size() > EsyReihendateiHoechstgroesse) {
+        ergebnis.fehler = EsyFehler::ZuGross;
+        return ergebnis;
+    }
+    return EsyReihenAuswerten(inhalt, rg, wz, tr);
+}
+
+EsyReihenErgebnis EsyReihenAuswerten(const QByteArray &inhalt, int rg, int wz, int tr)
+{
+    EsyReihenErgebnis ergebnis;
+    auto fehler = [&ergebnis](EsyZeilenFehler art, int zeile) {
         ergebnis.reihen.clear();
-        ergebnis.fehler = f;
+        ergebnis.fehler = EsyFehler::Ungueltig;
+        ergebnis.art = art;
         ergebnis.zeile = zeile;
-        ergebnis.fehlertext = text;
         return ergebnis;
     };
 
-    QFile datei(pfad);
-    if (!datei.open(QIODevice::ReadOnly))
-        return fehler(EsyFehler::NichtLesbar, 0, datei.errorString());
-    if (datei.size() > MaxReihendatei)
-        return fehler(EsyFehler::Ungueltig, 0, QString());
-    const QByteArray inhalt = datei.readAll();
-    if (datei.error() != QFileDevice::NoError)
-        return fehler(EsyFehler::NichtLesbar, 0, datei.errorString());
-
-    QList<QByteArray> zeilen = inhalt.split('\n');
-    if (!zeilen.isEmpty() && zeilen.last().isEmpty())
-        zeilen.removeLast(); // after the final line break
-    for (int z = 0; z < zeilen.size(); ++z) {
-        QByteArray zeile = zeilen[z];
+    qsizetype anfang = 0;
+    int nummer = 0; // line number in the file
+    while (anfang < inhalt.size() && (tr < 0 || int(ergebnis.reihen.size()) < tr)) {
+        qsizetype ende = inhalt.indexOf('\n', anfang);
+        if (ende < 0)
+            ende = inhalt.size();
+        QByteArray zeile = inhalt.mid(anfang, ende - anfang);
+        anfang = ende + 1;
+        ++nummer;
+        if (IstLeereZeile(zeile))
+            continue;
         if (zeile.endsWith('\r'))
             zeile.chop(1);
+
         const QList<QByteArray> felder = zeile.split(',');
-        if (felder.size() != rg)
-            return fehler(EsyFehler::Ungueltig, z + 1, QString());
+        if (felder.size() != rg) {
+            ergebnis.anzahl = int(felder.size());
+            ergebnis.erwartet = rg;
+            return fehler(EsyZeilenFehler::FeldAnzahl, nummer);
+        }
         EsyReihe reihe;
         reihe.reserve(std::size_t(rg));
         for (const QByteArray &feld : felder) {
-            // Digits only: toInt() alone would accept blanks and signs.
-            if (feld.isEmpty() || feld.size() > 3
-                || !std::all_of(feld.begin(), feld.end(), [](char c) { return c >= '0' && c <= '9'; }))
-                return fehler(EsyFehler::Ungueltig, z + 1, QString());
-            const int p = feld.toInt();
-            if (p < 1 || p > wz || (!reihe.empty() && p <= reihe.back()))
-                return fehler(EsyFehler::Ungueltig, z + 1, QString());
+            qsizetype a = 0, e = feld.size();
+            while (a < e && IstLeerzeichen(feld[a]))
+                ++a;
+            while (e > a && IstLeerzeichen(feld[e - 1]))
+                --e;
+            const qsizetype ziffernAb = (a < e && (feld[a] == '-' || feld[a] == '+')) ? a + 1 : a;
+            // Nine digits always fit in an int; more is no position of ours anyway.
+            const bool nurZiffern = e > ziffernAb && e - ziffernAb <= 9
+                && std::all_of(feld.begin() + ziffernAb, feld.begin() + e, [](char c) { return c >= '0' && c <= '9'; });
+            if (!nurZiffern) {
+                ergebnis.feld = feld.left(20);
+                return fehler(EsyZeilenFehler::KeineZahl, nummer);
+            }
+            const int p = feld.mid(a, e - a).toInt();
+            ergebnis.position = p;
+            if (p < 1 || p > wz) {
+                ergebnis.erwartet = wz;
+                return fehler(EsyZeilenFehler::PositionAusserhalb, nummer);
+            }
+            if (std::find(reihe.begin(), reihe.end(), p) != reihe.end())
+                return fehler(EsyZeilenFehler::PositionDoppelt, nummer);
+            if (!reihe.empty() && p < reihe.back())
+                return fehler(EsyZeilenFehler::NichtAufsteigend, nummer);
             reihe.push_back(p);
         }
+        ergebnis.position = 0;
         ergebnis.reihen.push_back(std::move(reihe));
+    }
+    if (tr >= 0 && int(ergebnis.reihen.size()) < tr) {
+        ergebnis.anzahl = int(ergebnis.reihen.size());
+        ergebnis.erwartet = tr;
+        return fehler(EsyZeilenFehler::ZuWenigeReihen, 0);
     }
     return ergebnis;
 }

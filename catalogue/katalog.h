@@ -1,9 +1,10 @@
 #pragma once
 
-#include "katalogziele.h"
 #include "systeme.h"
 
 #include <cstdint>
+
+inline constexpr int KatalogGroesse = 649;
 
 // The built-in catalogue: 649 descriptors with their rows as pool positions (1-based),
 // embedded in the program as constant data.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "katalogziele.h"
+#include "katalog.h"
 #include "systeme.h"
 
 #include <cstdint>

@@ -1,6 +1,5 @@
 #include "katalogdatei.h"
 
-#include <cstdio>
 #include <fstream>
 #include <sstream>
 
@@ -66,39 +65,21 @@ bool KatalogLesen(const std::string &pfad, std::vector<KatalogEintrag> &eintraeg
     return true;
 }
 
-bool KatalogSchreiben(const std::string &pfad, const std::vector<KatalogEintrag> &eintraege,
-                      const std::string &kopf, std::string &fehler)
+std::string KatalogText(const std::vector<KatalogEintrag> &eintraege, const std::string &kopf)
 {
-    const std::string neu = pfad + ".neu";
-    {
-        std::ofstream aus(neu, std::ios::binary | std::ios::trunc);
-        if (!aus) {
-            fehler = "cannot write " + neu;
-            return false;
-        }
-        aus << kopf;
-        for (int i = 0; i < int(eintraege.size()); ++i) {
-            const auto &e = eintraege[i];
-            if (!e.vorhanden)
-                continue;
-            aus << "system " << i << " RG " << int(e.sys.RG) << " WZ " << int(e.sys.WZ) << " GA " << int(e.sys.GA)
-                << " TR " << e.sys.TR << '\n';
-            for (std::size_t r = 0; r < e.sys.TR; ++r) {
-                for (int p = 0; p < e.sys.RG; ++p)
-                    aus << (p ? " " : "") << int(e.reihen[r * e.sys.RG + p]);
-                aus << '\n';
-            }
-        }
-        aus.flush();
-        if (!aus) {
-            fehler = "write failed: " + neu;
-            return false;
+    std::ostringstream aus;
+    aus << kopf;
+    for (int i = 0; i < int(eintraege.size()); ++i) {
+        const auto &e = eintraege[i];
+        if (!e.vorhanden)
+            continue;
+        aus << "system " << i << " RG " << int(e.sys.RG) << " WZ " << int(e.sys.WZ) << " GA " << int(e.sys.GA) << " TR "
+            << e.sys.TR << '\n';
+        for (std::size_t r = 0; r < e.sys.TR; ++r) {
+            for (int p = 0; p < e.sys.RG; ++p)
+                aus << (p ? " " : "") << int(e.reihen[r * e.sys.RG + p]);
+            aus << '\n';
         }
     }
-    if (std::rename(neu.c_str(), pfad.c_str()) != 0) {
-        fehler = "cannot replace " + pfad;
-        std::remove(neu.c_str());
-        return false;
-    }
-    return true;
+    return aus.str();
 }

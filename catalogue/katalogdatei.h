@@ -1,6 +1,6 @@
 #pragma once
 
-#include "katalogziele.h"
+#include "katalog.h"
 #include "systeme.h"
 
 #include <cstdint>
@@ -21,6 +21,7 @@ struct KatalogEintrag
 // with a message in fehler when the file cannot be read or is malformed.
 bool KatalogLesen(const std::string &pfad, std::vector<KatalogEintrag> &eintraege, std::string &fehler);
 
-// Writes all entries to a new file beside pfad and then replaces pfad.
-bool KatalogSchreiben(const std::string &pfad, const std::vector<KatalogEintrag> &eintraege,
-                      const std::string &kopf, std::string &fehler);
+// The readable form of all present entries, led by kopf (comment lines). The tool writes it
+// through the write helper (katalogschreiben.h); this file stays free of Qt for the build-time
+// embedding tool.
+std::string KatalogText(const std::vector<KatalogEintrag> &eintraege, const std::string &kopf);

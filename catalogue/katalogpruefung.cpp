@@ -1,6 +1,7 @@
 #include "katalogpruefung.h"
 
 #include "katalogziele.h"
+#include "routinen.h"
 
 #include <algorithm>
 #include <set>
@@ -8,57 +9,19 @@
 
 namespace {
 
-std::uint64_t binom(int n, int k)
+// Marks every s-subset of every row, by its rank among the s-subsets of the v positions.
+std::vector<bool> bedeckteMengen(int v, int rg, int tr, const std::uint8_t *reihen, int s)
 {
-    if (k < 0 || k > n)
-        return 0;
-    std::uint64_t r = 1;
-    for (int i = 1; i <= k; ++i)
-        r = r * std::uint64_t(n - k + i) / std::uint64_t(i);
-    return r;
-}
-
-// Colex rank of the ascending 0-based points p[0..r).
-std::uint64_t rang(const int *p, int r, const std::vector<std::vector<std::uint64_t>> &b)
-{
-    std::uint64_t x = 0;
-    for (int i = 0; i < r; ++i)
-        x += b[p[i]][i + 1];
-    return x;
-}
-
-std::vector<std::vector<std::uint64_t>> binomTabelle(int n, int k)
-{
-    std::vector<std::vector<std::uint64_t>> b(n + 1, std::vector<std::uint64_t>(k + 2, 0));
-    for (int i = 0; i <= n; ++i)
-        for (int j = 0; j <= k + 1; ++j)
-            b[i][j] = binom(i, j);
-    return b;
-}
-
-// Marks every s-subset of every row.
-std::vector<bool> bedeckteMengen(int v, int rg, int tr, const std::uint8_t *reihen, int s,
-                                 const std::vector<std::vector<std::uint64_t>> &b)
-{
-    std::vector<bool> bedeckt(binom(v, s), false);
+    std::vector<bool> bedeckt(std::size_t(NueberK(v, s)), false);
     int idx[64], p[64];
     for (int r = 0; r < tr; ++r) {
         const std::uint8_t *zeile = reihen + std::size_t(r) * rg;
-        for (int i = 0; i < s; ++i)
-            idx[i] = i;
-        for (;;) {
+        KTeilmengeErste(idx, s);
+        do {
             for (int i = 0; i < s; ++i)
                 p[i] = zeile[idx[i]] - 1;
-            bedeckt[rang(p, s, b)] = true;
-            int i = s - 1;
-            while (i >= 0 && idx[i] == rg - s + i)
-                --i;
-            if (i < 0)
-                break;
-            ++idx[i];
-            for (int j = i + 1; j < s; ++j)
-                idx[j] = idx[j - 1] + 1;
-        }
+            bedeckt[std::size_t(KTeilmengeRang(p, v, s))] = true;
+        } while (KTeilmengeNaechste(idx, rg, s) >= 0);
     }
     return bedeckt;
 }
@@ -80,58 +43,39 @@ bool AbdeckungErfuellt(int v, int rg, int tr, const std::uint8_t *reihen, int t)
 {
     if (t <= 0)
         return true;
-    const auto b = binomTabelle(v, t);
-    const auto bedeckt = bedeckteMengen(v, rg, tr, reihen, t, b);
+    const auto bedeckt = bedeckteMengen(v, rg, tr, reihen, t);
     return std::all_of(bedeckt.begin(), bedeckt.end(), [](bool x) { return x; });
 }
 
 bool LottogarantieErfuellt(int v, int rg, int tr, const std::uint8_t *reihen, int m, int s)
 {
-    const auto b = binomTabelle(v, m);
-    const auto bedeckt = bedeckteMengen(v, rg, tr, reihen, s, b);
+    const auto bedeckt = bedeckteMengen(v, rg, tr, reihen, s);
     // All s-subsets of an m-set, as index tuples.
     std::vector<std::vector<int>> teil;
     {
-        std::vector<int> idx(s);
-        for (int i = 0; i < s; ++i)
-            idx[i] = i;
-        for (;;) {
+        std::vector<int> idx(static_cast<std::size_t>(s));
+        KTeilmengeErste(idx.data(), s);
+        do
             teil.push_back(idx);
-            int i = s - 1;
-            while (i >= 0 && idx[i] == m - s + i)
-                --i;
-            if (i < 0)
-                break;
-            ++idx[i];
-            for (int j = i + 1; j < s; ++j)
-                idx[j] = idx[j - 1] + 1;
-        }
+        while (KTeilmengeNaechste(idx.data(), m, s) >= 0);
     }
-    std::vector<int> a(m);
-    for (int i = 0; i < m; ++i)
-        a[i] = i;
+    std::vector<int> a(static_cast<std::size_t>(m));
+    KTeilmengeErste(a.data(), m);
     int p[64];
-    for (;;) {
+    do {
         bool getroffen = false;
         for (const auto &t : teil) {
             for (int i = 0; i < s; ++i)
-                p[i] = a[t[i]];
-            if (bedeckt[rang(p, s, b)]) {
+                p[i] = a[std::size_t(t[std::size_t(i)])];
+            if (bedeckt[std::size_t(KTeilmengeRang(p, v, s))]) {
                 getroffen = true;
                 break;
             }
         }
         if (!getroffen)
             return false;
-        int i = m - 1;
-        while (i >= 0 && a[i] == v - m + i)
-            --i;
-        if (i < 0)
-            return true;
-        ++a[i];
-        for (int j = i + 1; j < m; ++j)
-            a[j] = a[j - 1] + 1;
-    }
+    } while (KTeilmengeNaechste(a.data(), v, m) >= 0);
+    return true;
 }
 
 Pruefergebnis KatalogeintragPruefen(int index, const TSysteme &sys, const std::uint8_t *reihen)

@@ -6,6 +6,7 @@
 #include "katalog.h"
 #include "katalogdatei.h"
 #include "katalogpruefung.h"
+#include "katalogschreiben.h"
 #include "katalogziele.h"
 #include "konstruktionen.h"
 
@@ -21,9 +22,8 @@
 
 namespace {
 
-const char *const Kopf =
-    "# Kombiwerk built-in catalogue: 649 systems as pool positions (1-based).\n"
-    "# Written by 'kbw-katalog erzeugen'; checked by 'kbw-katalog pruefen'. See README.md.\n";
+const char *const Kopf = "# Kombiwerk built-in catalogue: 649 systems as pool positions (1-based).\n"
+                         "# Written by 'kbw-katalog erzeugen'; checked by 'kbw-katalog pruefen'. See README.md.\n";
 
 KatalogEintrag ZuEintrag(int index, const std::vector<Block> &bloecke)
 {
@@ -208,8 +208,11 @@ int Erzeugen(const Optionen &o)
             std::fflush(stdout);
             if (bisher == 0 || neu.sys.TR < bisher) {
                 eintraege[i] = neu;
-                if (!KatalogSchreiben(o.daten, eintraege, Kopf, fehler))
-                    std::fprintf(stderr, "%s\n", fehler.c_str());
+                const SchreibErgebnis geschrieben = KatalogSchreiben(o.daten, eintraege, Kopf);
+                if (!geschrieben.ok())
+                    std::fprintf(
+                        stderr, "%s\n",
+                        SchreibFehlerText(QString::fromStdString(o.daten), geschrieben).toLocal8Bit().constData());
             }
         }
     };
@@ -262,8 +265,8 @@ int Pruefen(const Optionen &o)
                         z.festeTR ? z.festeTR : z.bekannt);
         }
     }
-    std::printf("systems=%d verified=%d rows=%ld at_best_known=%d above_target=%d\n", KatalogGroesse, geprueft,
-                zeilen, amBesten, ueberZiel);
+    std::printf("systems=%d verified=%d rows=%ld at_best_known=%d above_target=%d\n", KatalogGroesse, geprueft, zeilen,
+                amBesten, ueberZiel);
     return geprueft == KatalogGroesse ? 0 : 1;
 }
 
@@ -272,8 +275,9 @@ int Pruefen(const Optionen &o)
 int main(int argc, char **argv)
 {
     if (argc < 2) {
-        std::fprintf(stderr, "usage: kbw-katalog erzeugen|pruefen [--daten FILE] [--sekunden S] [--threads N] "
-                             "[--von A] [--bis B]\n");
+        std::fprintf(stderr,
+                     "usage: kbw-katalog erzeugen|pruefen [--daten FILE] [--sekunden S] [--threads N] "
+                     "[--von A] [--bis B]\n");
         return 2;
     }
     Optionen o;

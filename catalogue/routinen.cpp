@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <limits>
 #include <new>
 
@@ -22,6 +23,83 @@ std::int64_t NueberK(int n, int k)
     // The intermediate values stay below result * n, so the 128-bit product is exact
     // whenever the result itself fits in 64 bits.
     return std::int64_t(std::uint64_t(NueberK128(n, k)));
+}
+
+namespace {
+
+// C(n, k) for n, k <= KTeilmengeMaxN, filled from NueberK once; the ranks look values up here.
+struct Binomialtabelle
+{
+    std::int64_t c[KTeilmengeMaxN + 1][KTeilmengeMaxN + 1];
+    Binomialtabelle()
+    {
+        for (int n = 0; n <= KTeilmengeMaxN; ++n)
+            for (int k = 0; k <= KTeilmengeMaxN; ++k)
+                c[n][k] = NueberK(n, k);
+    }
+};
+
+const Binomialtabelle &Binomial()
+{
+    static const Binomialtabelle tabelle;
+    return tabelle;
+}
+
+} // namespace
+
+void KTeilmengeErste(int *a, int k)
+{
+    for (int i = 0; i < k; ++i)
+        a[i] = i;
+}
+
+int KTeilmengeNaechste(int *a, int n, int k)
+{
+    int i = k - 1;
+    while (i >= 0 && a[i] == n - k + i)
+        --i;
+    if (i < 0)
+        return -1;
+    ++a[i];
+    for (int j = i + 1; j < k; ++j)
+        a[j] = a[j - 1] + 1;
+    return i;
+}
+
+// Counting from the back: the subsets after a are those whose members, read as n-1-a[i],
+// form a smaller colex rank, so rank = C(n, k) - 1 - sum C(n-1-a[i], k-i).
+std::int64_t KTeilmengeRang(const int *a, int n, int k)
+{
+    const auto &c = Binomial().c;
+    std::int64_t danach = 0;
+    for (int i = 0; i < k; ++i)
+        danach += c[n - 1 - a[i]][k - i];
+    return c[n][k] - 1 - danach;
+}
+
+std::int64_t KTeilmengeRang(std::uint64_t maske, int n)
+{
+    const auto &c = Binomial().c;
+    const int k = std::popcount(maske);
+    std::int64_t danach = 0;
+    for (int i = 0; maske; maske &= maske - 1, ++i)
+        danach += c[n - 1 - std::countr_zero(maske)][k - i];
+    return c[n][k] - 1 - danach;
+}
+
+void KTeilmengeAusRang(std::int64_t r, int n, int k, int *a)
+{
+    const auto &c = Binomial().c;
+    std::int64_t rest = c[n][k] - 1 - r;
+    int oben = n - 1; // largest value n-1-a[i] may still take
+    for (int i = 0; i < k; ++i) {
+        int m = oben;
+        while (c[m][k - i] > rest)
+            --m;
+        a[i] = n - 1 - m;
+        rest -= c[m][k - i];
+        oben = m - 1;
+    }
 }
 
 std::int64_t RechenoperationenZaehlen(int tr, int wz, int kmax, int kmin)
@@ -72,32 +150,19 @@ KombiFehler KombinationenBilden(int n, int k, Kombinationstabelle &tabelle)
         return KombiFehler::ZuWenigSpeicher;
     }
 
-    // a[j] is the (j+1)-th element; praefix[j] the set {a[0..j]}, so a step only rebuilds
-    // the sets from the changed position on.
-    std::array<int, MaxK> a{};
+    // a holds the members counted from 0; praefix[j] is the set {a[0..j]} counted from 1, so a
+    // step only rebuilds the sets from the changed place on.
+    int a[MaxK];
     std::array<Zahlenmenge, MaxK> praefix{};
-    for (int j = 0; j < k; ++j) {
-        a[j] = j + 1;
-        praefix[j] = j > 0 ? praefix[j - 1] : Zahlenmenge{};
-        praefix[j].hinzufuegen(a[j]);
-    }
-
+    KTeilmengeErste(a, k);
+    int ab = 0;
     Zahlenmenge *ziel = tabelle.data();
-    const Zahlenmenge *const ende = ziel + tabelle.size();
-    for (;;) {
-        *ziel++ = praefix[k - 1];
-        if (ziel == ende)
-            break;
-        int j = k - 1;
-        while (a[j] == n - k + j + 1)
-            --j; // ziel != ende guarantees some position can still rise
-        ++a[j];
-        for (int l = j; l < k; ++l) {
-            if (l > j)
-                a[l] = a[l - 1] + 1;
+    do {
+        for (int l = ab; l < k; ++l) {
             praefix[l] = l > 0 ? praefix[l - 1] : Zahlenmenge{};
-            praefix[l].hinzufuegen(a[l]);
+            praefix[l].hinzufuegen(a[l] + 1);
         }
-    }
+        *ziel++ = praefix[k - 1];
+    } while ((ab = KTeilmengeNaechste(a, n, k)) >= 0);
     return KombiFehler::Keiner;
 }

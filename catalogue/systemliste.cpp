@@ -59,6 +59,12 @@ void SystemlisteAufbauen(KatalogZustand &zustand, int grenze, const QString &eig
     zustand.Systemliste = std::move(liste);
 }
 
+int NutzbareEigensysteme(const std::vector<TEigSysteme> &eintraege, const QString &ordner)
+{
+    return int(std::count_if(eintraege.begin(), eintraege.end(),
+                             [&ordner](const TEigSysteme &e) { return ReihendateiVorhanden(ordner, e.fn); }));
+}
+
 QString EigeneReihendatei(const KatalogZustand &zustand, int index, const QString &ordner)
 {
     const int j = index - zustand.AnzahlStandardsysteme;

@@ -20,6 +20,10 @@ bool IstSichererDateiname(const std::string &name);
 // (Eigensystemnummer records which record each of them stands for).
 void SystemlisteAufbauen(KatalogZustand &zustand, int grenze, const QString &eigeneSystemeOrdner);
 
+// How many records of eintraege are usable: their row file exists in ordner (the records
+// SystemlisteAufbauen would put into the list).
+int NutzbareEigensysteme(const std::vector<TEigSysteme> &eintraege, const QString &ordner);
+
 // The row file of the own system at Systemliste index `index` in `ordner`, or an empty text
 // when the index is no own system. The file may have been deleted since the list was built.
 QString EigeneReihendatei(const KatalogZustand &zustand, int index, const QString &ordner);

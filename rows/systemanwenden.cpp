@@ -6,7 +6,6 @@
 #include "systemliste.h"
 #include "zufall.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -14,7 +13,6 @@
 namespace {
 
 constexpr int Hoechstzahl = 100;
-constexpr qint64 MaxReihendatei = 8 * 1024 * 1024;
 
 QString KeinSystemMeldung()
 {
@@ -37,17 +35,6 @@ QString AnzahlMeldung(int pool, int bank)
         schluss = QStringLiteral(" und %1 Bankzahlen.").arg(bank);
     return QStringLiteral("Bitte wählen Sie %1 Tippahlen").arg(pool) + schluss
         + QStringLiteral("\n\nIch breche erst einmal ab.");
-}
-
-bool IstLeerzeichen(char c)
-{
-    return c == ' ' || c == '\t';
-}
-
-// Blanks and control characters only.
-bool IstLeereZeile(const QByteArray &zeile)
-{
-    return std::all_of(zeile.begin(), zeile.end(), [](char c) { return static_cast<unsigned char>(c) <= ' '; });
 }
 
 } // namespace
@@ -86,84 +73,49 @@ Tafelfarbe Anzeigefarbe(int k, int r)
     return Tafelfarbe::Neutral;
 }
 
-Systemreihen SystemreihenAuswerten(const QByteArray &inhalt, int tr, int rg, int wz)
+QString ReihendateiMeldung(const EsyReihenErgebnis &e)
 {
-    Systemreihen ergebnis;
-    auto fehler = [&ergebnis](const QString &text) {
-        ergebnis.positionen.clear();
-        ergebnis.fehler = text + DateiAbbruch();
-        return ergebnis;
-    };
-
-    // Lines that hold something, with their line numbers in the file for the messages.
-    struct Zeile
-    {
-        QByteArray text;
-        int nummer;
-    };
-    std::vector<Zeile> zeilen;
-    const QList<QByteArray> roh = inhalt.split('\n');
-    for (int i = 0; i < roh.size() && int(zeilen.size()) < tr; ++i) {
-        if (!IstLeereZeile(roh[i]))
-            zeilen.push_back({roh[i], i + 1});
-    }
-    if (int(zeilen.size()) < tr) {
-        return fehler(QStringLiteral("Die Datei mit den Systemreihen enthält nur %1 statt %2 Reihen.")
-                          .arg(zeilen.size())
-                          .arg(tr));
-    }
-
-    ergebnis.positionen.reserve(std::size_t(tr));
-    for (const Zeile &zeile : zeilen) {
-        QByteArray text = zeile.text;
-        if (text.endsWith('\r'))
-            text.chop(1);
-        const QList<QByteArray> felder = text.split(',');
-        if (felder.size() != rg) {
-            return fehler(QStringLiteral("Zeile %1 der Datei mit den Systemreihen enthält %2 statt %3 Positionen.")
-                              .arg(zeile.nummer)
-                              .arg(felder.size())
-                              .arg(rg));
+    const QString anfang = QStringLiteral("Zeile %1 der Datei mit den Systemreihen enthält ").arg(e.zeile);
+    QString text;
+    switch (e.fehler) {
+    case EsyFehler::Keiner:
+        return QString();
+    case EsyFehler::NichtLesbar:
+    case EsyFehler::NichtSchreibbar:
+        text = QStringLiteral("Die Datei mit den Systemreihen kann nicht gelesen werden (%1).").arg(e.fehlertext);
+        break;
+    case EsyFehler::ZuGross:
+        text = QStringLiteral("Die Datei mit den Systemreihen ist zu groß.");
+        break;
+    case EsyFehler::Ungueltig:
+        switch (e.art) {
+        case EsyZeilenFehler::Keiner:
+        case EsyZeilenFehler::ZuWenigeReihen:
+            text = QStringLiteral("Die Datei mit den Systemreihen enthält nur %1 statt %2 Reihen.")
+                       .arg(e.anzahl)
+                       .arg(e.erwartet);
+            break;
+        case EsyZeilenFehler::FeldAnzahl:
+            text = anfang + QStringLiteral("%1 statt %2 Positionen.").arg(e.anzahl).arg(e.erwartet);
+            break;
+        case EsyZeilenFehler::KeineZahl:
+            text = anfang
+                + QStringLiteral("\u201E%1\u201C, das ist keine ganze Zahl.")
+                      .arg(QString::fromLatin1(e.feld).trimmed());
+            break;
+        case EsyZeilenFehler::PositionAusserhalb:
+            text = anfang + QStringLiteral("die Position %1, erlaubt sind 1 bis %2.").arg(e.position).arg(e.erwartet);
+            break;
+        case EsyZeilenFehler::PositionDoppelt:
+            text = anfang + QStringLiteral("die Position %1 zweimal.").arg(e.position);
+            break;
+        case EsyZeilenFehler::NichtAufsteigend:
+            text = anfang + QStringLiteral("die Position %1 hinter einer größeren.").arg(e.position);
+            break;
         }
-        std::vector<int> reihe;
-        reihe.reserve(std::size_t(rg));
-        for (const QByteArray &feld : felder) {
-            // Blanks around the number are allowed, anything else is not a number.
-            qsizetype a = 0, e = feld.size();
-            while (a < e && IstLeerzeichen(feld[a]))
-                ++a;
-            while (e > a && IstLeerzeichen(feld[e - 1]))
-                --e;
-            const QByteArray zahl = feld.mid(a, e - a);
-            qsizetype ziffernAb = (!zahl.isEmpty() && (zahl[0] == '-' || zahl[0] == '+')) ? 1 : 0;
-            const bool nurZiffern = zahl.size() > ziffernAb && zahl.size() <= 9
-                && std::all_of(zahl.begin() + ziffernAb, zahl.end(), [](char c) { return c >= '0' && c <= '9'; });
-            if (!nurZiffern) {
-                const QString zeigen = QString::fromLatin1(feld.left(20)).trimmed();
-                return fehler(
-                    QStringLiteral("Zeile %1 der Datei mit den Systemreihen enthält „%2“, das ist keine ganze Zahl.")
-                        .arg(zeile.nummer)
-                        .arg(zeigen));
-            }
-            const int p = zahl.toInt();
-            if (p < 1 || p > wz) {
-                return fehler(
-                    QStringLiteral(
-                        "Zeile %1 der Datei mit den Systemreihen enthält die Position %2, erlaubt sind 1 bis %3.")
-                        .arg(zeile.nummer)
-                        .arg(p)
-                        .arg(wz));
-            }
-            if (std::find(reihe.begin(), reihe.end(), p) != reihe.end()) {
-                return fehler(QStringLiteral("Zeile %1 der Datei mit den Systemreihen enthält die Position %2 zweimal.")
-                                  .arg(zeile.nummer)
-                                  .arg(p));
-            }
-            reihe.push_back(p);
-        }
-        ergebnis.positionen.push_back(std::move(reihe));
+        break;
     }
-    return ergebnis;
+    return text + DateiAbbruch();
 }
 
 Anwendungsergebnis SystemAnwenden(Reihenkontext z, bool reihen, bool mischen, Zufallsgenerator &generator)
@@ -242,22 +194,9 @@ Anwendungsergebnis SystemAnwenden(Reihenkontext z, bool reihen, bool mischen, Zu
                 "werden.\n\nIch muss abbrechen."));
             return ergebnis;
         }
-        QFile datei(pfad);
-        if (!datei.open(QIODevice::ReadOnly)) {
-            ergebnis.meldung =
-                Rueckmeldung::Fehler(QStringLiteral("Die Datei mit den Systemreihen kann nicht gelesen werden (%1).")
-                                         .arg(datei.errorString())
-                                     + DateiAbbruch());
-            return ergebnis;
-        }
-        if (datei.size() > MaxReihendatei) {
-            ergebnis.meldung =
-                Rueckmeldung::Fehler(QStringLiteral("Die Datei mit den Systemreihen ist zu groß.") + DateiAbbruch());
-            return ergebnis;
-        }
-        const Systemreihen gelesen = SystemreihenAuswerten(datei.readAll(), s.TR, rg, wz);
-        if (!gelesen.fehler.isEmpty()) {
-            ergebnis.meldung = Rueckmeldung::Fehler(gelesen.fehler);
+        const EsyReihenErgebnis gelesen = EsyReihenLesen(pfad, rg, wz, s.TR);
+        if (gelesen.fehler != EsyFehler::Keiner) {
+            ergebnis.meldung = Rueckmeldung::Fehler(ReihendateiMeldung(gelesen));
             return ergebnis;
         }
         z.reihen.Positionstabelle.assign(s.TR,
@@ -266,7 +205,7 @@ Anwendungsergebnis SystemAnwenden(Reihenkontext z, bool reihen, bool mischen, Zu
         for (int r = 0; r < s.TR; ++r) {
             Zahlenmenge reihe = z.reihen.Bankzahlmenge;
             for (int f = 0; f < rg; ++f) {
-                const int position = gelesen.positionen[std::size_t(r)][std::size_t(f)];
+                const int position = gelesen.reihen[std::size_t(r)][std::size_t(f)];
                 z.reihen.Positionstabelle[std::size_t(r)][std::size_t(f)] = position;
                 reihe.hinzufuegen(pool[std::size_t(position - 1)]);
             }

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "eigensystemdatei.h"
 #include "rueckmeldung.h"
 #include "systeme.h"
 
-#include <QByteArray>
 #include <QString>
 
 #include <array>
@@ -26,17 +26,9 @@ void ReihenSortieren(std::vector<std::vector<int>> &reihen);
 enum class Tafelfarbe { Neutral, Gelb, Gruen };
 Tafelfarbe Anzeigefarbe(int k, int r);
 
-// The pool positions of an own system's row file. On any fault positionen is empty and
-// fehler holds the message text.
-struct Systemreihen
-{
-    std::vector<std::vector<int>> positionen; // tr rows of rg positions, as in the file
-    QString fehler;
-};
-
-// Reads the rows from a row file's text: blank lines are skipped, fields are split at "," and
-// may carry blanks. Each of the first tr lines must hold rg distinct positions in 1..wz.
-Systemreihen SystemreihenAuswerten(const QByteArray &inhalt, int tr, int rg, int wz);
+// The message for a row file that could not be read (EsyReihenLesen's result): the one place
+// where its codes become German texts. Empty when the rows were read.
+QString ReihendateiMeldung(const EsyReihenErgebnis &e);
 
 struct Anwendungsergebnis
 {

@@ -22,6 +22,8 @@ private slots:
     void eigeneSystemeZaehlenMit();
     void kaputterIndexWirdGemeldet();
     void abgeschnittenerIndexBleibtUnberuehrt();
+    void abgeschnittenerIndexZaehltNutzbare();
+    void riesigerIndexWirdNichtGeladen();
 
 private:
     QString m_basis;
@@ -128,6 +130,52 @@ void TstStart::abgeschnittenerIndexBleibtUnberuehrt()
     QCOMPARE(int(z.Systemliste.size()), 789);
     QVERIFY(f.open(QIODevice::ReadOnly));
     QCOMPARE(f.readAll(), vorher);
+}
+
+void TstStart::abgeschnittenerIndexZaehltNutzbare()
+{
+    // Three whole records, of which only the first and the third have their row file, and a
+    // cut-off fourth: two own systems are really there to choose.
+    const QString ordner = m_basis + "/EigeneSysteme";
+    QVERIFY(QDir().mkpath(ordner));
+    TEigSysteme a{.RG = 3, .WZ = 10, .GA = 2, .TR = 20, .fn = "ESY1.csv"};
+    TEigSysteme b = a, c = a;
+    b.fn = "ESY2.csv";
+    c.fn = "ESY3.csv";
+    const QString pfad = QDir(ordner).filePath(EsyIndexName);
+    QVERIFY(EsyIndexSchreiben(pfad, {a, b, c, a}).ok());
+    QVERIFY(EsyReihenSchreiben(QDir(ordner).filePath("ESY1.csv"), {{1, 2, 3}}).ok());
+    QVERIFY(EsyReihenSchreiben(QDir(ordner).filePath("ESY3.csv"), {{1, 2, 3}}).ok());
+    QVERIFY(QFile(pfad).resize(EsyDatensatzGroesse * 4 - 1));
+
+    MeldungenAttrappe meldungen;
+    KbwZustand z;
+    TFStart start(z);
+    QCOMPARE(meldungen.texte().size(), qsizetype(1));
+    QVERIFY2(meldungen.texte()[0].contains("Die übrigen 2 eigenen Systeme"), qPrintable(meldungen.texte()[0]));
+    QCOMPARE(int(z.Systemliste.size()) - z.AnzahlStandardsysteme, 2);
+}
+
+void TstStart::riesigerIndexWirdNichtGeladen()
+{
+    const QString ordner = m_basis + "/EigeneSysteme";
+    QVERIFY(QDir().mkpath(ordner));
+    const QString pfad = QDir(ordner).filePath(EsyIndexName);
+    const qint64 groesse = qint64(EsyIndexHoechstzahl + 1) * EsyDatensatzGroesse;
+    {
+        QFile f(pfad);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        QVERIFY(f.resize(groesse)); // sparse, so the test stays small on disk
+    }
+
+    MeldungenAttrappe meldungen;
+    KbwZustand z;
+    TFStart start(z);
+    QCOMPARE(meldungen.texte().size(), qsizetype(1));
+    QVERIFY2(meldungen.texte()[0].contains("höchstens 100.000"), qPrintable(meldungen.texte()[0]));
+    QVERIFY(z.Eigensystemliste.empty());
+    QCOMPARE(int(z.Systemliste.size()), 788);
+    QCOMPARE(QFileInfo(pfad).size(), groesse);
 }
 
 QTEST_MAIN(TstStart)

@@ -1,14 +1,20 @@
 #include "eigensystemdatei.h"
+#include "katalogmeldungen.h"
 
 #include "tests/dateihilfen.h"
+#include "tests/kleinerdatentraeger.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QLocale>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <bit>
 #include <cstring>
+#include <functional>
 
 #include <unistd.h>
 
@@ -52,6 +58,18 @@ private slots:
     void reihendateiRundreise();
     void schlechteReihendatei_data();
     void schlechteReihendatei();
+    void nachsichtigGelesen_data();
+    void nachsichtigGelesen();
+    void reihenanzahl_data();
+    void reihenanzahl();
+    void indexGrenze_data();
+    void indexGrenze();
+    void reihendateiGrenze_data();
+    void reihendateiGrenze();
+    void schreiberStoerung_data();
+    void schreiberStoerung();
+    void schreiberVollerDatentraeger_data();
+    void schreiberVollerDatentraeger();
     void naechsteFreieNummer();
 
 private:
@@ -223,9 +241,6 @@ void TstEigensystemdatei::schlechteReihendatei_data()
     QTest::newRow("doppelt") << QByteArray("1,1,3\r\n") << 1;
     QTest::newRow("null") << QByteArray("0,1,3\r\n") << 1;
     QTest::newRow("ueber WZ") << QByteArray("1,2,9\r\n") << 1;
-    QTest::newRow("leerzeichen") << QByteArray("1, 2,3\r\n") << 1;
-    QTest::newRow("vorzeichen") << QByteArray("+1,2,3\r\n") << 1;
-    QTest::newRow("leere zeile") << QByteArray("1,2,3\r\n\r\n1,2,4\r\n") << 2;
     QTest::newRow("text") << QByteArray("a,b,c\r\n") << 1;
     QTest::newRow("riesige zahl") << QByteArray("1,2,4294967299\r\n") << 1;
 }
@@ -242,6 +257,211 @@ void TstEigensystemdatei::schlechteReihendatei()
     QVERIFY(r.reihen.empty());
 
     QCOMPARE(EsyReihenLesen(pfad + ".fehlt", 3, 8).fehler, EsyFehler::NichtLesbar);
+}
+
+void TstEigensystemdatei::nachsichtigGelesen_data()
+{
+    // What every reader of row files accepts beyond the form the program writes.
+    QTest::addColumn<QByteArray>("inhalt");
+    QTest::addColumn<std::vector<EsyReihe>>("reihen");
+    QTest::newRow("leerzeichen") << QByteArray("1, 2,3\r\n") << std::vector<EsyReihe>{{1, 2, 3}};
+    QTest::newRow("vorzeichen") << QByteArray("+1,2,3\r\n") << std::vector<EsyReihe>{{1, 2, 3}};
+    QTest::newRow("leere zeile") << QByteArray("1,2,3\r\n\r\n1,2,4\r\n") << std::vector<EsyReihe>{{1, 2, 3}, {1, 2, 4}};
+    QTest::newRow("nur LF und Tabulator")
+        << QByteArray("\t1,2,3\n \t\n2,3,8\n") << std::vector<EsyReihe>{{1, 2, 3}, {2, 3, 8}};
+    QTest::newRow("fuehrende Nullen") << QByteArray("001,2,3\r\n") << std::vector<EsyReihe>{{1, 2, 3}};
+}
+
+void TstEigensystemdatei::nachsichtigGelesen()
+{
+    QFETCH(QByteArray, inhalt);
+    QFETCH(std::vector<EsyReihe>, reihen);
+    const QString pfad = QDir(NeuerOrdner()).filePath("ESY1.csv");
+    DateiSchreiben(pfad, inhalt);
+    const EsyReihenErgebnis r = EsyReihenLesen(pfad, 3, 8);
+    QCOMPARE(r.fehler, EsyFehler::Keiner);
+    QCOMPARE(r.reihen, reihen);
+}
+
+void TstEigensystemdatei::reihenanzahl_data()
+{
+    QTest::addColumn<QByteArray>("inhalt");
+    QTest::addColumn<int>("tr");
+    QTest::addColumn<int>("gelesen"); // -1: too few rows
+    QTest::newRow("genau") << QByteArray("1,2\r\n3,4\r\n") << 2 << 2;
+    // Only the first tr rows count: what follows is not looked at, not even when broken.
+    QTest::newRow("rest ungelesen") << QByteArray("1,2\r\n3,4\r\nkaputt\r\n") << 2 << 2;
+    QTest::newRow("leerzeilen zaehlen nicht") << QByteArray("\r\n1,2\r\n\r\n") << 2 << -1;
+    QTest::newRow("leer") << QByteArray() << 1 << -1;
+    QTest::newRow("null reihen") << QByteArray("kaputt") << 0 << 0;
+}
+
+void TstEigensystemdatei::reihenanzahl()
+{
+    QFETCH(QByteArray, inhalt);
+    QFETCH(int, tr);
+    QFETCH(int, gelesen);
+    const EsyReihenErgebnis r = EsyReihenAuswerten(inhalt, 2, 4, tr);
+    if (gelesen < 0) {
+        QCOMPARE(r.fehler, EsyFehler::Ungueltig);
+        QCOMPARE(r.art, EsyZeilenFehler::ZuWenigeReihen);
+        QCOMPARE(r.anzahl, inhalt.count(',')); // one comma per row here
+        QCOMPARE(r.erwartet, tr);
+        QVERIFY(r.reihen.empty());
+    } else {
+        QCOMPARE(r.fehler, EsyFehler::Keiner);
+        QCOMPARE(int(r.reihen.size()), gelesen);
+    }
+}
+
+void TstEigensystemdatei::indexGrenze_data()
+{
+    QTest::addColumn<int>("datensaetze");
+    QTest::addColumn<bool>("geladen");
+    QTest::newRow("an der grenze") << EsyIndexHoechstzahl << true;
+    QTest::newRow("darueber") << EsyIndexHoechstzahl + 1 << false;
+    QTest::newRow("ein gigabyte") << int((1ll << 30) / EsyDatensatzGroesse) << false;
+}
+
+void TstEigensystemdatei::indexGrenze()
+{
+    QFETCH(int, datensaetze);
+    QFETCH(bool, geladen);
+    const QString pfad = QDir(NeuerOrdner()).filePath(EsyIndexName);
+    {
+        // Sparse: only the size matters until the bound is checked.
+        QFile f(pfad);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        QVERIFY(f.resize(qint64(datensaetze) * EsyDatensatzGroesse + 5));
+    }
+    const QDateTime vorher = QFileInfo(pfad).lastModified();
+    const EsyIndexErgebnis r = EsyIndexLesen(pfad);
+    if (geladen) {
+        QCOMPARE(r.fehler, EsyFehler::Keiner);
+        QCOMPARE(int(r.eintraege.size()), datensaetze);
+        QCOMPARE(r.restBytes, 5);
+    } else {
+        QCOMPARE(r.fehler, EsyFehler::ZuGross);
+        QVERIFY(r.eintraege.empty());
+        QCOMPARE(r.datensaetze, qint64(datensaetze));
+        QLocale::setDefault(QLocale::German);
+        QVERIFY(EsyIndexLeseGrund(r).contains(QStringLiteral("höchstens 100.000")));
+        QLocale::setDefault(QLocale::c());
+    }
+    QCOMPARE(QFileInfo(pfad).size(), qint64(datensaetze) * EsyDatensatzGroesse + 5);
+    QCOMPARE(QFileInfo(pfad).lastModified(), vorher);
+}
+
+void TstEigensystemdatei::reihendateiGrenze_data()
+{
+    QTest::addColumn<qint64>("groesse");
+    QTest::addColumn<bool>("gelesen");
+    QTest::newRow("an der grenze") << EsyReihendateiHoechstgroesse << true;
+    QTest::newRow("ein byte mehr") << EsyReihendateiHoechstgroesse + 1 << false;
+}
+
+void TstEigensystemdatei::reihendateiGrenze()
+{
+    QFETCH(qint64, groesse);
+    QFETCH(bool, gelesen);
+    const QString pfad = QDir(NeuerOrdner()).filePath("ESY1.csv");
+    QByteArray inhalt("1,2\r\n");
+    inhalt.append(QByteArray(groesse - inhalt.size(), ' ')); // blank lines only after the row
+    DateiSchreiben(pfad, inhalt);
+    const EsyReihenErgebnis r = EsyReihenLesen(pfad, 2, 4, 1);
+    QCOMPARE(r.fehler, gelesen ? EsyFehler::Keiner : EsyFehler::ZuGross);
+    QCOMPARE(int(r.reihen.size()), gelesen ? 1 : 0);
+}
+
+namespace {
+
+// Every writer of the own-system files, old content and new content.
+struct Schreiber
+{
+    QString name;
+    QByteArray alt;
+    std::function<EsySchreibErgebnis(const QString &)> schreiben;
+};
+
+Schreiber SchreiberFuer(const QString &art)
+{
+    if (art == QLatin1String("index")) {
+        TEigSysteme e{.RG = 4, .WZ = 10, .GA = 3, .TR = 20, .fn = "ESY2.csv"};
+        return {QString::fromLatin1(EsyIndexName), FremderDatensatz(4, 10, 3, 20, 2.0, "ESY1.csv"),
+                [e](const QString &pfad) {
+                    return EsyIndexSchreiben(pfad, {e, e, e});
+                }};
+    }
+    return {QStringLiteral("ESY1.csv"), QByteArray("1,2\r\n"), [](const QString &pfad) {
+                return EsyReihenSchreiben(pfad, std::vector<EsyReihe>(50, EsyReihe{1, 2, 3, 4}));
+            }};
+}
+
+QStringList Inhalt(const QString &ordner)
+{
+    return QDir(ordner).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+} // namespace
+
+void TstEigensystemdatei::schreiberStoerung_data()
+{
+    QTest::addColumn<QString>("art");
+    QTest::addColumn<int>("schritt");
+    for (const QString &art : {QStringLiteral("index"), QStringLiteral("reihen")}) {
+        for (int schritt : {int(SchreibSchritt::Oeffnen), int(SchreibSchritt::Schreiben), int(SchreibSchritt::Leeren),
+                            int(SchreibSchritt::Uebernehmen)})
+            QTest::addRow("%s schritt %d", qPrintable(art), schritt) << art << schritt;
+    }
+}
+
+void TstEigensystemdatei::schreiberStoerung()
+{
+    QFETCH(QString, art);
+    QFETCH(int, schritt);
+    const Schreiber s = SchreiberFuer(art);
+    const QString ordner = NeuerOrdner();
+    const QString pfad = QDir(ordner).filePath(s.name);
+    DateiSchreiben(pfad, s.alt);
+    SchreibStoerungSetzen(SchreibStoerung{SchreibSchritt(schritt), SchreibFehler::DatentraegerVoll});
+    const EsySchreibErgebnis r = s.schreiben(pfad);
+    SchreibStoerungSetzen(std::nullopt);
+    QCOMPARE(r.fehler, EsyFehler::NichtSchreibbar);
+    QCOMPARE(r.grund.fehler, SchreibFehler::DatentraegerVoll);
+    QVERIFY(SchreibFehlerText(pfad, r.grund).contains(QStringLiteral("Der Datenträger ist voll.")));
+    QCOMPARE(DateiLesen(pfad), s.alt);
+    QCOMPARE(Inhalt(ordner), QStringList{s.name});
+
+    // A read-only file stays, for root too.
+    QVERIFY(QFile::setPermissions(pfad, QFile::ReadOwner | QFile::ReadGroup));
+    const EsySchreibErgebnis geschuetzt = s.schreiben(pfad);
+    QFile::setPermissions(pfad, QFile::ReadOwner | QFile::WriteOwner);
+    QCOMPARE(geschuetzt.grund.fehler, SchreibFehler::KeineBerechtigung);
+    QCOMPARE(DateiLesen(pfad), s.alt);
+    QCOMPARE(Inhalt(ordner), QStringList{s.name});
+}
+
+void TstEigensystemdatei::schreiberVollerDatentraeger_data()
+{
+    QTest::addColumn<QString>("art");
+    QTest::newRow("index") << QStringLiteral("index");
+    QTest::newRow("reihen") << QStringLiteral("reihen");
+}
+
+void TstEigensystemdatei::schreiberVollerDatentraeger()
+{
+    QFETCH(QString, art);
+    const Schreiber s = SchreiberFuer(art);
+    KLEINER_DATENTRAEGER(platte, 64);
+    const QString pfad = QDir(platte.pfad()).filePath(s.name);
+    DateiSchreiben(pfad, s.alt);
+    platte.fuellen();
+    // The new content is small: exactly the case in which a buffered write looked successful.
+    const EsySchreibErgebnis r = s.schreiben(pfad);
+    QCOMPARE(r.fehler, EsyFehler::NichtSchreibbar);
+    QCOMPARE(r.grund.fehler, SchreibFehler::DatentraegerVoll);
+    QCOMPARE(DateiLesen(pfad), s.alt);
+    QCOMPARE(Inhalt(platte.pfad()), (QStringList{QStringLiteral(".ballast"), s.name}));
 }
 
 void TstEigensystemdatei::naechsteFreieNummer()

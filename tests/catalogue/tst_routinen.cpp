@@ -2,6 +2,7 @@
 
 #include <QTest>
 
+#include <algorithm>
 #include <vector>
 
 Q_DECLARE_METATYPE(std::int64_t)
@@ -43,6 +44,11 @@ private slots:
     void kombinationenGegenReferenz_data();
     void kombinationenGegenReferenz();
     void kombinationenUngueltig();
+    void kTeilmengenWieKombinationenBilden_data();
+    void kTeilmengenWieKombinationenBilden();
+    void kTeilmengeRaenderGross_data();
+    void kTeilmengeRaenderGross();
+    void kTeilmengeLeer();
 };
 
 void TstRoutinen::nueberK_data()
@@ -161,6 +167,109 @@ void TstRoutinen::kombinationenUngueltig()
     // C(100,20) is far beyond any memory: reported, not crashed on.
     QCOMPARE(KombinationenBilden(100, 20, t), KombiFehler::ZuWenigSpeicher);
     QVERIFY(t.empty());
+}
+
+void TstRoutinen::kTeilmengenWieKombinationenBilden_data()
+{
+    QTest::addColumn<int>("n");
+    QTest::addColumn<int>("k");
+    QTest::newRow("4/2") << 4 << 2;
+    QTest::newRow("7/1") << 7 << 1;
+    QTest::newRow("5/5") << 5 << 5;
+    QTest::newRow("12/5") << 12 << 5;
+    QTest::newRow("22/20") << 22 << 20;
+    QTest::newRow("49/3") << 49 << 3;
+    QTest::newRow("100/2") << 100 << 2;
+}
+
+void TstRoutinen::kTeilmengenWieKombinationenBilden()
+{
+    // Stepper, rank and unrank walk the table of KombinationenBilden entry by entry.
+    QFETCH(int, n);
+    QFETCH(int, k);
+    Kombinationstabelle t;
+    QCOMPARE(KombinationenBilden(n, k, t), KombiFehler::Keiner);
+    int a[20], b[20];
+    KTeilmengeErste(a, k);
+    std::size_t i = 0;
+    int geaendert = 0;
+    do {
+        QVERIFY(i < t.size());
+        std::vector<int> plus1(a, a + k);
+        for (int &x : plus1)
+            ++x;
+        QCOMPARE(plus1, Elemente(t[i]));
+        if (i > 0) {
+            // The places before the reported one kept their members.
+            const auto vorher = Elemente(t[i - 1]);
+            for (int j = 0; j < geaendert; ++j)
+                QCOMPARE(vorher[std::size_t(j)], plus1[std::size_t(j)]);
+            QVERIFY(vorher[std::size_t(geaendert)] != plus1[std::size_t(geaendert)]);
+        }
+        QCOMPARE(KTeilmengeRang(a, n, k), std::int64_t(i));
+        std::uint64_t maske = 0;
+        for (int j = 0; j < k; ++j)
+            maske |= std::uint64_t(1) << a[j];
+        if (n <= 64)
+            QCOMPARE(KTeilmengeRang(maske, n), std::int64_t(i));
+        KTeilmengeAusRang(std::int64_t(i), n, k, b);
+        QCOMPARE(std::vector<int>(b, b + k), std::vector<int>(a, a + k));
+        ++i;
+    } while ((geaendert = KTeilmengeNaechste(a, n, k)) >= 0);
+    QCOMPARE(i, t.size());
+    // After the last subset the stepper leaves it as it is.
+    QCOMPARE(std::vector<int>(a, a + k), [&] {
+        std::vector<int> letzte;
+        for (int j = 0; j < k; ++j)
+            letzte.push_back(n - k + j);
+        return letzte;
+    }());
+}
+
+void TstRoutinen::kTeilmengeRaenderGross_data()
+{
+    QTest::addColumn<int>("n");
+    QTest::addColumn<int>("k");
+    QTest::newRow("49/6") << 49 << 6;
+    QTest::newRow("100/15") << 100 << 15;
+    QTest::newRow("64/32") << 64 << 32;
+    QTest::newRow("100/50") << 100 << 50; // C(100,50) > 2^63: beyond the ranks, stepping still works
+}
+
+void TstRoutinen::kTeilmengeRaenderGross()
+{
+    // Tables too big to build: the first, the last and some ranks between them.
+    QFETCH(int, n);
+    QFETCH(int, k);
+    int a[100], b[100];
+    KTeilmengeErste(a, k);
+    const bool rangbar = NueberK128(n, k) < (unsigned __int128)(1) << 63;
+    if (rangbar)
+        QCOMPARE(KTeilmengeRang(a, n, k), std::int64_t(0));
+    for (int j = 0; j < k; ++j)
+        b[j] = n - k + j;
+    if (rangbar)
+        QCOMPARE(KTeilmengeRang(b, n, k), NueberK(n, k) - 1);
+    QCOMPARE(KTeilmengeNaechste(b, n, k), -1);
+    if (!rangbar)
+        return;
+    // The successor of a subset has the next rank.
+    for (std::int64_t r : {std::int64_t(1), NueberK(n, k) / 3, NueberK(n, k) / 2 + 7, NueberK(n, k) - 2}) {
+        KTeilmengeAusRang(r, n, k, a);
+        QVERIFY(std::is_sorted(a, a + k) && std::adjacent_find(a, a + k) == a + k && a[0] >= 0 && a[k - 1] < n);
+        QCOMPARE(KTeilmengeRang(a, n, k), r);
+        QVERIFY(KTeilmengeNaechste(a, n, k) >= 0);
+        QCOMPARE(KTeilmengeRang(a, n, k), r + 1);
+    }
+}
+
+void TstRoutinen::kTeilmengeLeer()
+{
+    int a[1] = {};
+    KTeilmengeErste(a, 0);
+    QCOMPARE(KTeilmengeRang(a, 5, 0), std::int64_t(0));
+    QCOMPARE(KTeilmengeNaechste(a, 5, 0), -1); // the empty set is the only one
+    QCOMPARE(KTeilmengeRang(std::uint64_t(0), 5), std::int64_t(0));
 }
 
 QTEST_APPLESS_MAIN(TstRoutinen)

@@ -1,0 +1,48 @@
+// The catalogue core's German texts, all in one place: the core itself returns codes.
+#include "katalogmeldungen.h"
+
+#include "dateischreiben.h"
+#include "eigensystemdatei.h"
+
+#include <QDir>
+#include <QLocale>
+
+QString SchreibFehlerGrund(const SchreibErgebnis &e)
+{
+    switch (e.fehler) {
+    case SchreibFehler::Keiner:
+        return QString();
+    case SchreibFehler::DatentraegerVoll:
+        return QStringLiteral("Der Datenträger ist voll.");
+    case SchreibFehler::KeineBerechtigung:
+        return QStringLiteral("Keine Schreibberechtigung.");
+    case SchreibFehler::OrdnerFehlt:
+        return QStringLiteral("Der Ordner existiert nicht.");
+    case SchreibFehler::Sonstiger:
+        break;
+    }
+    return e.systemtext.isEmpty() ? QStringLiteral("Unbekannter Fehler beim Schreiben.")
+                                  : QStringLiteral("Fehler beim Schreiben (%1).").arg(e.systemtext);
+}
+
+QString SchreibFehlerText(const QString &pfad, const SchreibErgebnis &e)
+{
+    return QStringLiteral("Die Datei \u201E%1\u201C konnte nicht geschrieben werden. %2")
+        .arg(QDir::toNativeSeparators(pfad), SchreibFehlerGrund(e));
+}
+
+QString EsyIndexLeseGrund(const EsyIndexErgebnis &e)
+{
+    switch (e.fehler) {
+    case EsyFehler::Keiner:
+        return QString();
+    case EsyFehler::ZuGross:
+        return QStringLiteral("Sie enthält %1 Einträge, gelesen werden höchstens %2.")
+            .arg(QLocale().toString(qlonglong(e.datensaetze)), QLocale().toString(EsyIndexHoechstzahl));
+    case EsyFehler::NichtLesbar:
+    case EsyFehler::NichtSchreibbar:
+    case EsyFehler::Ungueltig:
+        break;
+    }
+    return e.fehlertext.isEmpty() ? QStringLiteral("Unbekannter Fehler beim Lesen.") : e.fehlertext;
+}
