@@ -2,8 +2,12 @@
 #include "abdeckungssuche.h"
 #include "katalog.h"
 #include "katalogpruefung.h"
+#include "katalogschreiben.h"
 #include "konstruktionen.h"
 
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <vector>
@@ -134,6 +138,57 @@ private slots:
         anders = sys;
         anders.TR = 2; // below the fixed row count
         QVERIFY(!KatalogeintragPruefen(0, anders, reihen.data()).ok);
+    }
+
+    // The catalogue tool's write of katalog.txt: a failed write keeps the old file and leaves
+    // nothing beside it; a read-only data file is not replaced.
+    void katalogSchreibenSicher_data()
+    {
+        QTest::addColumn<int>("schritt"); // -1: read-only file
+        QTest::newRow("oeffnen") << int(SchreibSchritt::Oeffnen);
+        QTest::newRow("schreiben") << int(SchreibSchritt::Schreiben);
+        QTest::newRow("leeren") << int(SchreibSchritt::Leeren);
+        QTest::newRow("uebernehmen") << int(SchreibSchritt::Uebernehmen);
+        QTest::newRow("schreibgeschuetzt") << -1;
+    }
+    void katalogSchreibenSicher()
+    {
+        QFETCH(int, schritt);
+        QTemporaryDir ordner;
+        QVERIFY(ordner.isValid());
+        const QString pfad = ordner.filePath(QStringLiteral("katalog.txt"));
+        const QByteArray alt("# alt\nsystem 0 RG 3 WZ 4 GA 2 TR 3\n1 2 3\n1 2 4\n3 4 1\n");
+        {
+            QFile f(pfad);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(alt);
+        }
+        std::vector<KatalogEintrag> eintraege(KatalogGroesse);
+        eintraege[0].vorhanden = true;
+        eintraege[0].sys = KatalogSystem(0);
+        eintraege[0].reihen.assign(KatalogReihen(0), KatalogReihen(0) + 9);
+        if (schritt < 0)
+            QVERIFY(QFile::setPermissions(pfad, QFile::ReadOwner | QFile::ReadGroup));
+        else
+            SchreibStoerungSetzen(SchreibStoerung{SchreibSchritt(schritt), SchreibFehler::DatentraegerVoll});
+        const SchreibErgebnis e = KatalogSchreiben(pfad.toStdString(), eintraege, "# neu\n");
+        SchreibStoerungSetzen(std::nullopt);
+        QFile::setPermissions(pfad, QFile::ReadOwner | QFile::WriteOwner);
+        QCOMPARE(e.fehler, schritt < 0 ? SchreibFehler::KeineBerechtigung : SchreibFehler::DatentraegerVoll);
+        QFile f(pfad);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), alt);
+        QCOMPARE(QDir(ordner.path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList{QStringLiteral("katalog.txt")});
+
+        // Without a fault the new text is in place and reads back.
+        f.close();
+        QVERIFY(KatalogSchreiben(pfad.toStdString(), eintraege, "# neu\n").ok());
+        std::vector<KatalogEintrag> gelesen;
+        std::string fehler;
+        QVERIFY2(KatalogLesen(pfad.toStdString(), gelesen, fehler), fehler.c_str());
+        QVERIFY(gelesen[0].vorhanden);
+        QCOMPARE(gelesen[0].reihen, eintraege[0].reihen);
     }
 };
 
