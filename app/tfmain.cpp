@@ -18,6 +18,7 @@
 
 #include <QCloseEvent>
 #include <QDir>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
@@ -54,7 +55,14 @@ TFMain::TFMain(KbwZustand &zustand, const Datenordner &datenordner, QWidget *par
     Inidatei datei;
     if (datei.laden(einstellungsdatei()) == Inidatei::Ladestatus::Gelesen) {
         const Fensterposition pos = FensterpositionAuslesen(datei, QStringLiteral("FMain"));
-        move(pos.links, pos.oben);
+        // A position off every screen (after a monitor change, say) would leave the window unreachable.
+        QList<QRect> bildschirme;
+        for (const QScreen *b : QGuiApplication::screens())
+            bildschirme.push_back(b->availableGeometry());
+        const QScreen *primaer = QGuiApplication::primaryScreen();
+        move(primaer ? FensterpositionPruefen(QPoint(pos.links, pos.oben), QSize(Clientbreite, Clienthoehe),
+                                              bildschirme, primaer->availableGeometry())
+                     : QPoint(pos.links, pos.oben));
     } else {
         move(0, 70);
     }

@@ -1,3 +1,4 @@
+#include "../dateihilfen.h"
 #include "ankreuzfeld.h"
 #include "fenster.h"
 #include "groesstezahl.h"
@@ -52,6 +53,7 @@ private slots:
     void kleinerBildschirm_data();
     void kleinerBildschirm();
     void f1AufJederSeite();
+    void positionAusserhalbWirdGeholt();
 
 private:
     std::unique_ptr<TFMain> fensterOeffnen();
@@ -475,6 +477,14 @@ void TstTFMain::f1AufJederSeite()
         }
     }
     QCOMPARE(hilfe.themen(), erwartet);
+}
+
+void TstTFMain::positionAusserhalbWirdGeholt()
+{
+    DateiSchreiben(einstellungsdatei(), "[Position]\r\nFMain-left=5000\r\nFMain-top=70\r\n");
+    auto fenster = std::make_unique<TFMain>(m_zustand, m_ordner);
+    QVERIFY(fenster->x() < 1280 - 100);
+    QVERIFY(fenster->x() >= 0 && fenster->y() >= 0);
 }
 
 QTEST_MAIN(TstTFMain)
