@@ -982,12 +982,18 @@ void Ausfuehren(const Trefferauftrag &auftrag, const std::atomic_bool &abbruch, 
             }
             if (gestoppt || erg.bewertet < gesamt) {
                 ergebnis.abgebrochen = true;
-                erg.kategorien = Kategorienliste();
                 break;
             }
         }
         if (bits)
             TrefferKategorienSchreiber::abschliessen(erg.kategorien);
+    }
+    // Lists exist only for the k completed.
+    if (ergebnis.abgebrochen) {
+        for (TrefferProK &erg : ergebnis.proK) {
+            if (erg.k >= ergebnis.kErreicht)
+                erg.kategorien = Kategorienliste();
+        }
     }
 }
 
