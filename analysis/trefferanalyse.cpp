@@ -7,6 +7,8 @@
 #include <mutex>
 #include <thread>
 
+#include <unistd.h>
+
 // Hot helpers are always inlined, so that they take on the instruction set of the search
 // they are inlined into.
 #define KBW_INLINE [[gnu::always_inline]] inline
@@ -1017,6 +1019,19 @@ Trefferergebnis TrefferanalyseAusfuehren(const Trefferauftrag &auftrag, const st
     for (int k = auftrag.kmin; k <= auftrag.kmax; ++k) {
         if (C(auftrag.wz, k) == Max || Ueberlauf(summe, C(auftrag.wz, k), summe)) {
             ergebnis.fehler = Trefferfehler::ZuVieleKombinationen;
+            return ergebnis;
+        }
+    }
+
+    // The lists take 2 bits per combination. More than half the machine's memory is refused
+    // before asking for it: the system would grant it lazily and fail only when touched.
+    if (auftrag.auftreten == Auftreten::Liste) {
+        long double bytes = 0;
+        for (int k = auftrag.kmin; k <= auftrag.kmax; ++k)
+            bytes += (static_cast<long double>(C(auftrag.wz, k)) + 63) / 64 * 16;
+        const long seiten = sysconf(_SC_PHYS_PAGES), seite = sysconf(_SC_PAGESIZE);
+        if (seiten > 0 && seite > 0 && bytes > static_cast<long double>(seiten) * static_cast<long double>(seite) / 2) {
+            ergebnis.fehler = Trefferfehler::ZuWenigSpeicher;
             return ergebnis;
         }
     }

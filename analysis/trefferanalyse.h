@@ -142,7 +142,7 @@ enum class Trefferfehler {
     Keiner,
     UngueltigerAuftrag, // wz or k outside the ranges above
     ZuVieleKombinationen, // C(wz, k), or their sum over the run, does not fit in 64 bits
-    ZuWenigSpeicher, // the category lists do not fit in memory
+    ZuWenigSpeicher, // the category lists would take over half the memory, or it cannot be had
 };
 
 // Results for one k.
