@@ -17,22 +17,27 @@
 // - Depth first over the prefixes of the combinations. For a prefix P the rows are kept as
 //   bit sets over the row index, one per level v: the rows sharing at least v positions with P.
 //   Adding a position y to P updates the levels with the bit set of the rows containing y.
-//   Only the levels that can still decide the best row are kept: a row more than k - 1 - |P|
-//   below the current best never reaches it.
-// - A prefix Q of k - 2 positions resolves its whole subtree at once. With M the best count of
-//   Q, a child Q + y reaches M + 1 exactly when some row of level M contains y, and then its
-//   leaves Q + y + x reach M + 2 exactly for the x in such a row; otherwise the leaves reach
-//   M + 1 for the x in a row of level M or in a row of level M - 1 containing y. One pass over
-//   the rows of the two top levels gathers, per y, the union of those rows, so every child
-//   costs a few word operations and its leaves one bit count.
+// - Only the rows that can still lift the best count M of P somewhere below it are kept: a
+//   row of level v needs M + 1 - v more positions, among those after the last one of P and
+//   among the k - |P| still to come. When no row is left, every combination below has best
+//   count M and lies in no row, and the subtree is counted in one step; with one row left,
+//   its counts follow from binomial coefficients.
+// - A prefix Q of k - 2 positions resolves its whole subtree at once. A child Q + y reaches
+//   M + 1 exactly when some row of level M contains y, and then its leaves Q + y + x reach
+//   M + 2 exactly for the x in such a row; otherwise the leaves reach M + 1 for the x in a
+//   row of level M or in a row of level M - 1 containing y. One pass over the rows of the two
+//   top levels gathers, per y, the union of those rows, so every child costs a few word
+//   operations and its leaves one bit count.
 // - Occurrence: only a prefix contained in some row (M == |Q|) can have leaves in a row; the
 //   rows of that level, counted per y and x with saturating bit-sliced counters, give the
 //   category of each leaf.
-// - Once the best count equals the longest row, nothing below changes: the subtree is added
-//   in one step (occurrence 0, since its combinations are longer than any row).
 // - The rank space of a k is cut into pieces at the first positions, balanced by size and
 //   handed out in order to the threads; each piece writes its own rank range of the category
 //   bits and its own counters, summed at the end.
+// - The search runs in one function without recursion, compiled twice: with the bit count
+//   instruction where the processor has it, and without.
+// - A histogram over many k of a small pool is counted instead on the lattice of all subsets
+//   (GitterVersuchen), which costs a few word operations per subset for all k together.
 
 // ---------------------------------------------------------------------------------------
 // Ranks
@@ -999,6 +1004,191 @@ void Ausfuehren(const Trefferauftrag &auftrag, const std::atomic_bool &abbruch, 
     }
 }
 
+// ---------------------------------------------------------------------------------------
+// The histogram of a small pool over many k, through the lattice of all subsets: a set S has
+// best count >= j exactly when it contains j positions of one row. Marking the j-subsets of
+// the rows and closing upwards (S marked => S + p marked) gives, for every size at once, how
+// many sets reach j; the differences over j are the histogram.
+
+constexpr int GitterMaxWZ = 26; // 2^26 bits = 8 MB per level
+
+struct Gitter
+{
+    int n = 0;
+    int stufen = 0; // levels j = 1..stufen
+    std::vector<std::uint32_t> zeilen;
+    // Per level: how many sets of each size reach it.
+    std::vector<std::array<std::uint64_t, GitterMaxWZ + 1>> erreicht;
+};
+
+// Words of work for the lattice, and for seeding it with the j-subsets of the rows.
+long double GitterKosten(const Gitter &g)
+{
+    long double kosten = static_cast<long double>(g.stufen) * (g.n + 8) * static_cast<long double>(1u << (g.n - 6));
+    for (std::uint32_t z : g.zeilen) {
+        for (int j = 1; j <= g.stufen; ++j)
+            kosten += static_cast<long double>(C(std::popcount(z), j));
+    }
+    return kosten;
+}
+
+// One level: mark, close, count by size. False when the stop flag came first.
+KBW_INLINE bool GitterStufe(const Gitter &g, int j, std::vector<std::uint64_t> &a, const std::atomic_bool &abbruch,
+                            std::array<std::uint64_t, GitterMaxWZ + 1> &anzahl)
+{
+    const std::size_t woerter = std::size_t(1) << (g.n - 6);
+    std::fill(a.begin(), a.end(), 0);
+    int p[32];
+    int idx[32];
+    for (std::uint32_t z : g.zeilen) {
+        int laenge = 0;
+        for (std::uint32_t x = z; x; x &= x - 1)
+            p[laenge++] = std::countr_zero(x);
+        if (laenge < j)
+            continue;
+        for (int i = 0; i < j; ++i)
+            idx[i] = i;
+        for (;;) {
+            std::uint32_t s = 0;
+            for (int i = 0; i < j; ++i)
+                s |= std::uint32_t(1) << p[idx[i]];
+            a[s >> 6] |= std::uint64_t(1) << (s & 63);
+            int i = j - 1;
+            while (i >= 0 && idx[i] == laenge - j + i)
+                --i;
+            if (i < 0)
+                break;
+            ++idx[i];
+            for (int q = i + 1; q < j; ++q)
+                idx[q] = idx[q - 1] + 1;
+        }
+    }
+    if (abbruch.load(std::memory_order_relaxed))
+        return false;
+    // The six low positions inside each word, then one pass per higher position.
+    for (std::size_t w = 0; w < woerter; ++w) {
+        std::uint64_t x = a[w];
+        x |= (x & 0x5555555555555555u) << 1;
+        x |= (x & 0x3333333333333333u) << 2;
+        x |= (x & 0x0F0F0F0F0F0F0F0Fu) << 4;
+        x |= (x & 0x00FF00FF00FF00FFu) << 8;
+        x |= (x & 0x0000FFFF0000FFFFu) << 16;
+        x |= (x & 0x00000000FFFFFFFFu) << 32;
+        a[w] = x;
+    }
+    for (int i = 0; i < g.n - 6; ++i) {
+        if (abbruch.load(std::memory_order_relaxed))
+            return false;
+        const std::size_t s = std::size_t(1) << i;
+        for (std::size_t block = 0; block < woerter; block += 2 * s) {
+            for (std::size_t w = block; w < block + s; ++w)
+                a[w + s] |= a[w];
+        }
+    }
+    // Bit b of word w is the set w * 64 + b, of size popcount(w) + popcount(b).
+    std::uint64_t nachGewicht[7] = {};
+    for (unsigned b = 0; b < 64; ++b)
+        nachGewicht[std::popcount(b)] |= std::uint64_t(1) << b;
+    anzahl.fill(0);
+    for (std::size_t w = 0; w < woerter; ++w) {
+        const std::uint64_t x = a[w];
+        if (!x)
+            continue;
+        const int oben = std::popcount(w);
+        for (int t = 0; t <= 6; ++t)
+            anzahl[std::size_t(oben + t)] += std::uint64_t(std::popcount(x & nachGewicht[t]));
+    }
+    return true;
+}
+
+[[gnu::noinline]] bool GitterStufeBasis(const Gitter &g, int j, std::vector<std::uint64_t> &a,
+                                        const std::atomic_bool &abbruch,
+                                        std::array<std::uint64_t, GitterMaxWZ + 1> &anzahl)
+{
+    return GitterStufe(g, j, a, abbruch, anzahl);
+}
+
+[[gnu::noinline, gnu::target("popcnt")]] bool GitterStufePopcnt(const Gitter &g, int j, std::vector<std::uint64_t> &a,
+                                                                const std::atomic_bool &abbruch,
+                                                                std::array<std::uint64_t, GitterMaxWZ + 1> &anzahl)
+{
+    return GitterStufe(g, j, a, abbruch, anzahl);
+}
+
+// The histogram-only run through the lattice when that is clearly cheaper than the search;
+// false when the search should run instead. A stop leaves every count at zero (the lattice
+// counts all k together), so kErreicht is kmin.
+bool GitterVersuchen(const Trefferauftrag &auftrag, const std::atomic_bool &abbruch,
+                     const Trefferfortschritt &fortschritt, Trefferergebnis &ergebnis)
+{
+    const int n = auftrag.wz;
+    if (auftrag.auftreten != Auftreten::Nein || n < 6 || n > GitterMaxWZ)
+        return false;
+    Gitter g;
+    g.n = n;
+    int laengste = 0;
+    for (const Reihenmenge &r : auftrag.reihen) {
+        std::uint32_t z = 0;
+        for (int p = 1; p <= n; ++p)
+            if (r.enthaelt(p))
+                z |= std::uint32_t(1) << (p - 1);
+        g.zeilen.push_back(z);
+        laengste = std::max(laengste, std::popcount(z));
+    }
+    g.stufen = std::min(laengste, auftrag.kmax);
+    long double kombinationen = 0;
+    for (int k = auftrag.kmin; k <= auftrag.kmax; ++k)
+        kombinationen += static_cast<long double>(C(n, k));
+    // A lattice word costs about a fifth of what the search spends on one combination.
+    if (g.stufen == 0 || GitterKosten(g) > 5 * kombinationen)
+        return false;
+
+    g.erreicht.assign(std::size_t(g.stufen) + 2, {});
+    const bool popcnt = __builtin_cpu_supports("popcnt");
+    int threads = auftrag.threads > 0 ? auftrag.threads : int(std::thread::hardware_concurrency());
+    threads = std::clamp(threads, 1, g.stufen);
+    std::atomic<int> naechste{1};
+    std::atomic_bool gestoppt{false};
+    auto arbeiten = [&] {
+        std::vector<std::uint64_t> a(std::size_t(1) << (n - 6));
+        for (int j = naechste.fetch_add(1); j <= g.stufen; j = naechste.fetch_add(1)) {
+            auto &anzahl = g.erreicht[std::size_t(j)];
+            if (!(popcnt ? GitterStufePopcnt(g, j, a, abbruch, anzahl) : GitterStufeBasis(g, j, a, abbruch, anzahl))) {
+                gestoppt = true;
+                return;
+            }
+        }
+    };
+    std::vector<std::thread> helfer;
+    for (int i = 1; i < threads; ++i)
+        helfer.emplace_back(arbeiten);
+    arbeiten();
+    for (auto &h : helfer)
+        h.join();
+
+    ergebnis.kErreicht = auftrag.kmin;
+    if (gestoppt) {
+        ergebnis.abgebrochen = true;
+        return true;
+    }
+    std::uint64_t summe = 0;
+    for (int k = auftrag.kmin; k <= auftrag.kmax; ++k) {
+        TrefferProK &erg = ergebnis.proK[std::size_t(k - auftrag.kmin)];
+        if (k > n)
+            continue;
+        erg.bewertet = C(n, k);
+        for (int j = 1; j <= g.stufen; ++j)
+            erg.verteilung[std::size_t(j)] =
+                g.erreicht[std::size_t(j)][std::size_t(k)] - g.erreicht[std::size_t(j + 1)][std::size_t(k)];
+        erg.verteilung[0] = erg.bewertet - g.erreicht[1][std::size_t(k)];
+        summe += erg.bewertet;
+    }
+    ergebnis.kErreicht = auftrag.kmax;
+    if (fortschritt && summe > 0)
+        fortschritt(summe);
+    return true;
+}
+
 } // namespace
 
 Trefferergebnis TrefferanalyseAusfuehren(const Trefferauftrag &auftrag, const std::atomic_bool &abbruch,
@@ -1047,6 +1237,9 @@ Trefferergebnis TrefferanalyseAusfuehren(const Trefferauftrag &auftrag, const st
             return ergebnis;
         }
     }
+
+    if (GitterVersuchen(auftrag, abbruch, fortschritt, ergebnis))
+        return ergebnis;
 
     // Fixed sizes let the compiler unroll the word loops; the row bit sets are padded up.
     const std::size_t zeilenWoerter = (auftrag.reihen.size() + 63) / 64;

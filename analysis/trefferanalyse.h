@@ -171,7 +171,9 @@ struct TrefferProK
 // With one thread the evaluated combinations of kErreicht are exactly the first `bewertet`
 // in lexicographic order, as in a loop that stops before the next combination; with several
 // threads they are whole pieces of the rank space, not necessarily a prefix.
-// A flag set before the start gives kErreicht = kmin and nothing evaluated.
+// A flag set before the start gives kErreicht = kmin and nothing evaluated. A histogram-only
+// run over many k of a pool of at most 26 positions may count all its k together (well
+// under a second); a stop during it likewise leaves kErreicht = kmin and nothing evaluated.
 struct Trefferergebnis
 {
     Trefferfehler fehler = Trefferfehler::Keiner;
@@ -190,8 +192,9 @@ struct Trefferergebnis
 
 // Progress: called with the number of combinations evaluated so far, summed over all k of
 // the run (its total is the sum of C(wz, k)). Called from a worker thread, never from two at
-// once, with rising values, after every piece of some ten thousand combinations or more; it
-// should return quickly (store the value or post it to the UI thread).
+// once, with rising values, after every piece of some ten thousand combinations or more (the
+// all-k-together count above reports once, at its end); it should return quickly (store the
+// value or post it to the UI thread).
 using Trefferfortschritt = std::function<void(std::uint64_t erledigt)>;
 
 // Runs the analysis on the calling thread plus auftrag.threads - 1 worker threads and returns

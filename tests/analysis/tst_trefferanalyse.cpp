@@ -191,6 +191,7 @@ private slots:
     void ungueltigeAuftraege_data();
     void ungueltigeAuftraege();
     void fortschritt();
+    void stopVorDemStart_data();
     void stopVorDemStart();
     void stopImErstenK();
     void stopMitZweiThreads();
@@ -291,6 +292,8 @@ void TstTrefferanalyse::gegenReferenz_data()
     QTest::newRow("three threads") << Familie{22, 26, 2, 6, 3, 7, 0, false, false, 6} << L << 3 << 4;
     QTest::newRow("pool above 64") << Familie{65, 128, 1, 25, 2, 10, 0, false, false, 3} << L << 2 << 8;
     QTest::newRow("pool above 128") << Familie{129, 255, 1, 40, 2, 10, 0, true, false, 2} << L << 2 << 8;
+    QTest::newRow("all k of small pools, histogram only")
+        << Familie{6, 16, 1, 40, 1, 10, 0, false, false, 20} << Auftreten::Nein << 2 << 10;
     QTest::newRow("k up to 20") << Familie{20, 20, 3, 6, 3, 6, 0, false, false, 20} << Auftreten::Anzahlen << 2 << 2;
 }
 
@@ -475,13 +478,23 @@ void TstTrefferanalyse::fortschritt()
     }
 }
 
+void TstTrefferanalyse::stopVorDemStart_data()
+{
+    QTest::addColumn<int>("wz");
+    QTest::addColumn<Auftreten>("auftreten");
+    QTest::newRow("search") << 4 << Auftreten::Liste;
+    QTest::newRow("all k of a small pool together") << 12 << Auftreten::Nein;
+}
+
 void TstTrefferanalyse::stopVorDemStart()
 {
+    QFETCH(int, wz);
+    QFETCH(Auftreten, auftreten);
     const std::atomic_bool abbruch{true};
-    const Trefferergebnis e = TrefferanalyseAusfuehren(Auftrag(KatalogZeilen(0), 4, 2, 3), abbruch);
+    const Trefferergebnis e = TrefferanalyseAusfuehren(Auftrag(KatalogZeilen(0), wz, 2, wz, auftreten), abbruch);
     QVERIFY(e.abgebrochen);
     QCOMPARE(e.kErreicht, 2);
-    QCOMPARE(e.proK.size(), std::size_t(2));
+    QCOMPARE(e.proK.size(), std::size_t(wz - 1));
     for (const TrefferProK &p : e.proK) {
         QCOMPARE(p.bewertet, std::uint64_t(0));
         QCOMPARE(p.verteilung, (std::array<std::uint64_t, TrefferMaxK + 1>{}));
