@@ -168,9 +168,14 @@ void Kategorienliste::verzeichnen()
     for (std::size_t b = 0; b < bloecke; ++b) {
         m_vorher[b] = summe;
         const std::size_t ende = std::min(m_woerter, (b + 1) * BlockWoerter);
+        // Bits past the last rank are never set, and most words are empty.
         for (std::size_t w = b * BlockWoerter; w < ende; ++w) {
-            for (int c = 1; c < AuftretenKategorien; ++c)
-                summe[std::size_t(c)] += std::uint64_t(std::popcount(kategorieWort(c, w)));
+            const std::uint64_t lo = m_bits[2 * w], hi = m_bits[2 * w + 1];
+            if ((lo | hi) == 0)
+                continue;
+            summe[1] += std::uint64_t(std::popcount(lo & ~hi));
+            summe[2] += std::uint64_t(std::popcount(~lo & hi));
+            summe[3] += std::uint64_t(std::popcount(lo & hi));
         }
     }
     summe[0] = m_anzahl - summe[1] - summe[2] - summe[3];
@@ -241,7 +246,7 @@ public:
         auto *p = static_cast<std::uint64_t *>(std::calloc(std::max<std::size_t>(2 * liste.m_woerter, 1), 8));
         if (!p)
             return false;
-        liste.m_bits.reset(p);
+        liste.m_bits = std::shared_ptr<std::uint64_t[]>(p, [](std::uint64_t *q) { std::free(q); });
         return true;
     }
     static void abschliessen(Kategorienliste &liste) { liste.verzeichnen(); }
@@ -460,32 +465,10 @@ public:
         m_bereichEnde = a.rang + a.groesse;
         m_rang = a.rang;
 
-        // The levels of the prefix, counted from scratch.
-        const int d = a.tiefe;
-        Maske<W> p = Null<W>();
-        for (int i = 0; i < d; ++i)
-            p.w[a.praefix[std::size_t(i)] >> 6] |= std::uint64_t(1) << (a.praefix[std::size_t(i)] & 63);
-        int m = 0;
-        std::vector<int> &anzahl = m_zeilenAnzahl;
-        anzahl.assign(std::size_t(m_lauf.tr), 0);
-        for (int r = 0; r < m_lauf.tr; ++r) {
-            anzahl[std::size_t(r)] = Anzahl(m_lauf.zeilen[std::size_t(r)] & p);
-            m = std::max(m, anzahl[std::size_t(r)]);
-        }
-        const int l = std::max(0, m - (m_k - 1 - d));
-        for (int v = l; v <= m; ++v) {
-            std::uint64_t *e = ebene(d, v);
-            std::fill(e, e + tw(), 0);
-            for (int r = 0; r < m_lauf.tr; ++r) {
-                if (anzahl[std::size_t(r)] >= v)
-                    e[r >> 6] |= std::uint64_t(1) << (r & 63);
-            }
-        }
-        const int letzte = d > 0 ? a.praefix[std::size_t(d - 1)] : -1;
         if (m_popcnt)
-            suchenPopcnt(d, letzte, m, l);
+            suchenPopcnt(a);
         else
-            suchenBasis(d, letzte, m, l);
+            suchenBasis(a);
         melden();
         return !m_stop;
     }
@@ -506,7 +489,6 @@ private:
     std::vector<std::uint64_t> m_ebenen; // [tiefe][stufe][tw]
     std::vector<std::uint64_t> m_nuetzlich;
     std::vector<Maske<W>> m_h1, m_h0, m_a2, m_a3;
-    std::vector<int> m_zeilenAnzahl;
     std::array<int, TrefferMaxK> m_kind{}, m_m{}, m_l{}; // per depth of the search
     std::uint64_t *m_bits = nullptr;
     std::uint64_t m_bereichAnfang = 0, m_bereichEnde = 0, m_rang = 0;
@@ -517,8 +499,40 @@ private:
     static constexpr std::uint64_t Meldeschritt = std::uint64_t(1) << 16;
 
     // The same search twice: the second copy may use the bit count instruction.
-    [[gnu::noinline]] void suchenBasis(int d, int a, int m, int l) { suchen(d, a, m, l); }
-    [[gnu::noinline, gnu::target("popcnt")]] void suchenPopcnt(int d, int a, int m, int l) { suchen(d, a, m, l); }
+    [[gnu::noinline]] void suchenBasis(const Aufgabe &a) { aufgabeSuchen(a); }
+    [[gnu::noinline, gnu::target("popcnt")]] void suchenPopcnt(const Aufgabe &a) { aufgabeSuchen(a); }
+
+    // The levels of the piece's prefix, built position by position as in kindBilden (from
+    // the top level down, so that each level still reads the one below unchanged).
+    KBW_INLINE void aufgabeSuchen(const Aufgabe &a)
+    {
+        const int tw = this->tw();
+        const int d = a.tiefe;
+        std::uint64_t *e = ebene(d, 0);
+        for (int i = 0; i < tw; ++i)
+            e[i] = m_lauf.alle[std::size_t(i)];
+        std::fill(e + tw, e + std::size_t(d + 1) * std::size_t(tw), 0);
+        for (int i = 0; i < d; ++i) {
+            const std::uint64_t *zy = m_lauf.zeilenMit(a.praefix[std::size_t(i)]);
+            for (int v = i + 1; v >= 1; --v) {
+                std::uint64_t *ziel = e + std::size_t(v) * std::size_t(tw);
+                const std::uint64_t *darunter = ziel - tw;
+                for (int w = 0; w < tw; ++w)
+                    ziel[w] |= darunter[w] & zy[w];
+            }
+        }
+        int m = d;
+        while (m > 0) {
+            std::uint64_t irgend = 0;
+            for (int w = 0; w < tw; ++w)
+                irgend |= e[std::size_t(m) * std::size_t(tw) + std::size_t(w)];
+            if (irgend)
+                break;
+            --m;
+        }
+        const int l = std::max(0, m - (m_k - 1 - d));
+        suchen(d, d > 0 ? a.praefix[std::size_t(d - 1)] : -1, m, l);
+    }
 
     KBW_INLINE int tw() const
     {

@@ -54,14 +54,11 @@ enum class Auftreten {
 };
 
 // The category of every k-subset, 2 bits per combination in lexicographic order (rank).
-// Entries of one category are found in order without unpacking the others.
+// Entries of one category are found in order without unpacking the others. Copies share the
+// bits, which no longer change once the run has returned; reading from several threads is safe.
 class Kategorienliste
 {
 public:
-    Kategorienliste() = default;
-    Kategorienliste(Kategorienliste &&) noexcept = default;
-    Kategorienliste &operator=(Kategorienliste &&) noexcept = default;
-
     int n() const { return m_n; }
     int k() const { return m_k; }
     // Number of combinations, C(n, k).
@@ -106,13 +103,8 @@ public:
 private:
     friend class TrefferKategorienSchreiber;
 
-    struct Freigabe
-    {
-        void operator()(std::uint64_t *p) const { std::free(p); }
-    };
-
     // Word pairs: word 2w holds the low bits, word 2w + 1 the high bits of ranks 64w..64w+63.
-    std::unique_ptr<std::uint64_t[], Freigabe> m_bits;
+    std::shared_ptr<std::uint64_t[]> m_bits;
     std::size_t m_woerter = 0; // words per bit plane
     // Per block of BlockWoerter words: how many combinations of each category lie before it.
     std::vector<std::array<std::uint64_t, AuftretenKategorien>> m_vorher;
