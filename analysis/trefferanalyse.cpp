@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <bit>
-#include <cstring>
 #include <limits>
 #include <mutex>
 #include <thread>
@@ -1054,7 +1053,10 @@ KBW_INLINE bool GitterStufe(const Gitter &g, int j, std::vector<std::uint64_t> &
     std::fill(a.begin(), a.end(), 0);
     int p[32];
     int idx[32];
+    std::uint32_t markiert = 0;
     for (std::uint32_t z : g.zeilen) {
+        if (abbruch.load(std::memory_order_relaxed))
+            return false;
         int laenge = 0;
         for (std::uint32_t x = z; x; x &= x - 1)
             p[laenge++] = std::countr_zero(x);
@@ -1067,6 +1069,8 @@ KBW_INLINE bool GitterStufe(const Gitter &g, int j, std::vector<std::uint64_t> &
             for (int i = 0; i < j; ++i)
                 s |= std::uint32_t(1) << p[idx[i]];
             a[s >> 6] |= std::uint64_t(1) << (s & 63);
+            if ((++markiert & 0xFFFF) == 0 && abbruch.load(std::memory_order_relaxed))
+                return false;
             int i = j - 1;
             while (i >= 0 && idx[i] == laenge - j + i)
                 --i;

@@ -11,7 +11,6 @@
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <functional>
 #include <memory>
 #include <span>
@@ -164,8 +163,9 @@ struct TrefferProK
 // in lexicographic order, as in a loop that stops before the next combination; with several
 // threads they are whole pieces of the rank space, not necessarily a prefix.
 // A flag set before the start gives kErreicht = kmin and nothing evaluated. A histogram-only
-// run over many k of a pool of at most 26 positions may count all its k together (well
-// under a second); a stop during it likewise leaves kErreicht = kmin and nothing evaluated.
+// run over many k of a pool of at most 26 positions may count all its k together (in a
+// fraction of a second for rows of lottery size); a stop during it likewise leaves
+// kErreicht = kmin and nothing evaluated.
 struct Trefferergebnis
 {
     Trefferfehler fehler = Trefferfehler::Keiner;
@@ -184,9 +184,9 @@ struct Trefferergebnis
 
 // Progress: called with the number of combinations evaluated so far, summed over all k of
 // the run (its total is the sum of C(wz, k)). Called from a worker thread, never from two at
-// once, with rising values, after every piece of some ten thousand combinations or more (the
-// all-k-together count above reports once, at its end); it should return quickly (store the
-// value or post it to the UI thread).
+// once, with rising values: whenever a thread has evaluated another 65,536 combinations and
+// when it finishes a piece of the rank space (the all-k-together count above reports once, at
+// its end). It should return quickly: store the value or post it to the UI thread.
 using Trefferfortschritt = std::function<void(std::uint64_t erledigt)>;
 
 // Runs the analysis on the calling thread plus auftrag.threads - 1 worker threads and returns
