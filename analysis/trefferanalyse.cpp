@@ -4,6 +4,8 @@
 #include <bit>
 #include <limits>
 #include <mutex>
+#include <new>
+#include <system_error>
 #include <thread>
 
 #include <unistd.h>
@@ -985,13 +987,19 @@ void Ausfuehren(const Trefferauftrag &auftrag, const std::atomic_bool &abbruch, 
                 w.melden();
             };
             std::vector<std::thread> helfer;
-            for (int i = 1; i < tEff; ++i)
-                helfer.emplace_back(arbeiten, std::ref(*arbeiter[std::size_t(i)]));
+            helfer.reserve(std::size_t(tEff));
+            for (int i = 1; i < tEff; ++i) {
+                try {
+                    helfer.emplace_back(arbeiten, std::ref(*arbeiter[std::size_t(i)]));
+                } catch (const std::system_error &) {
+                    break; // fewer threads take the remaining pieces
+                }
+            }
             arbeiten(*arbeiter[0]);
             for (auto &h : helfer)
                 h.join();
             bool gestoppt = false;
-            for (int i = 0; i < tEff; ++i) {
+            for (int i = 0; i <= int(helfer.size()); ++i) {
                 const Zaehler &z = arbeiter[std::size_t(i)]->zaehler();
                 erg.bewertet += z.bewertet;
                 for (std::size_t j = 0; j < erg.verteilung.size(); ++j)
@@ -1165,10 +1173,19 @@ bool GitterVersuchen(const Trefferauftrag &auftrag, const std::atomic_bool &abbr
     const bool popcnt = __builtin_cpu_supports("popcnt");
     int threads = auftrag.threads > 0 ? auftrag.threads : int(std::thread::hardware_concurrency());
     threads = std::clamp(threads, 1, g.stufen);
+    // One lattice per thread, had before any thread starts.
+    std::vector<std::vector<std::uint64_t>> gitter;
+    try {
+        gitter.emplace_back(std::size_t(1) << (n - 6));
+        while (int(gitter.size()) < threads)
+            gitter.emplace_back(std::size_t(1) << (n - 6));
+    } catch (const std::bad_alloc &) {
+        if (gitter.empty())
+            return false;
+    }
     std::atomic<int> naechste{1};
     std::atomic_bool gestoppt{false};
-    auto arbeiten = [&] {
-        std::vector<std::uint64_t> a(std::size_t(1) << (n - 6));
+    auto arbeiten = [&](std::vector<std::uint64_t> &a) {
         for (int j = naechste.fetch_add(1); j <= g.stufen; j = naechste.fetch_add(1)) {
             auto &anzahl = g.erreicht[std::size_t(j)];
             if (!(popcnt ? GitterStufePopcnt(g, j, a, abbruch, anzahl) : GitterStufeBasis(g, j, a, abbruch, anzahl))) {
@@ -1178,9 +1195,15 @@ bool GitterVersuchen(const Trefferauftrag &auftrag, const std::atomic_bool &abbr
         }
     };
     std::vector<std::thread> helfer;
-    for (int i = 1; i < threads; ++i)
-        helfer.emplace_back(arbeiten);
-    arbeiten();
+    helfer.reserve(gitter.size());
+    for (std::size_t i = 1; i < gitter.size(); ++i) {
+        try {
+            helfer.emplace_back(arbeiten, std::ref(gitter[i]));
+        } catch (const std::system_error &) {
+            break;
+        }
+    }
+    arbeiten(gitter[0]);
     for (auto &h : helfer)
         h.join();
 
@@ -1256,28 +1279,36 @@ Trefferergebnis TrefferanalyseAusfuehren(const Trefferauftrag &auftrag, const st
         }
     }
 
-    if (GitterVersuchen(auftrag, abbruch, fortschritt, ergebnis))
-        return ergebnis;
+    // Every allocation happens while no helper thread runs, so running out of memory ends the
+    // run here, as a result.
+    try {
+        if (GitterVersuchen(auftrag, abbruch, fortschritt, ergebnis))
+            return ergebnis;
 
-    // Fixed sizes let the compiler unroll the word loops; the row bit sets are padded up.
-    const std::size_t zeilenWoerter = (auftrag.reihen.size() + 63) / 64;
-    auto mitZeilenWoertern = [&]<int W>() {
-        if (zeilenWoerter <= 1)
-            Ausfuehren<W, 1>(auftrag, abbruch, fortschritt, ergebnis);
-        else if (zeilenWoerter <= 2)
-            Ausfuehren<W, 2>(auftrag, abbruch, fortschritt, ergebnis);
-        else if (zeilenWoerter <= 4)
-            Ausfuehren<W, 4>(auftrag, abbruch, fortschritt, ergebnis);
-        else if (zeilenWoerter <= 8)
-            Ausfuehren<W, 8>(auftrag, abbruch, fortschritt, ergebnis);
+        // Fixed sizes let the compiler unroll the word loops; the row bit sets are padded up.
+        const std::size_t zeilenWoerter = (auftrag.reihen.size() + 63) / 64;
+        auto mitZeilenWoertern = [&]<int W>() {
+            if (zeilenWoerter <= 1)
+                Ausfuehren<W, 1>(auftrag, abbruch, fortschritt, ergebnis);
+            else if (zeilenWoerter <= 2)
+                Ausfuehren<W, 2>(auftrag, abbruch, fortschritt, ergebnis);
+            else if (zeilenWoerter <= 4)
+                Ausfuehren<W, 4>(auftrag, abbruch, fortschritt, ergebnis);
+            else if (zeilenWoerter <= 8)
+                Ausfuehren<W, 8>(auftrag, abbruch, fortschritt, ergebnis);
+            else
+                Ausfuehren<W, 0>(auftrag, abbruch, fortschritt, ergebnis);
+        };
+        if (auftrag.wz <= 64)
+            mitZeilenWoertern.template operator()<1>();
+        else if (auftrag.wz <= 128)
+            mitZeilenWoertern.template operator()<2>();
         else
-            Ausfuehren<W, 0>(auftrag, abbruch, fortschritt, ergebnis);
-    };
-    if (auftrag.wz <= 64)
-        mitZeilenWoertern.template operator()<1>();
-    else if (auftrag.wz <= 128)
-        mitZeilenWoertern.template operator()<2>();
-    else
-        Ausfuehren<4, 0>(auftrag, abbruch, fortschritt, ergebnis);
+            Ausfuehren<4, 0>(auftrag, abbruch, fortschritt, ergebnis);
+    } catch (const std::bad_alloc &) {
+        ergebnis = Trefferergebnis();
+        ergebnis.kmin = auftrag.kmin;
+        ergebnis.fehler = Trefferfehler::ZuWenigSpeicher;
+    }
     return ergebnis;
 }
