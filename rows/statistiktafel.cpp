@@ -5,6 +5,8 @@
 #include <QFontMetrics>
 #include <QLabel>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int Titelhoehe = 20;
@@ -26,16 +28,30 @@ void FarbeSetzen(QWidget *feld, Tafelfarbe farbe)
     feld->setPalette(pal);
 }
 
-// Counts of up to four digits (full systems have up to 3000 rows) must fit the narrow panel.
+// Counts of up to four digits (full systems have up to 3000 rows) and the row counts of own
+// systems must fit the narrow panel: first the letters move closer and lose their bold face,
+// only then does the font get smaller.
 void WertSetzen(QLabel *feld, int k)
 {
+    struct Stufe
+    {
+        bool fett;
+        int abstand; // letter spacing in percent
+        int groesse; // point size; 0 = the default size
+    };
+    static constexpr Stufe stufen[] = {{true, 100, 0}, {true, 92, 0}, {false, 100, 0}, {false, 92, 0},
+                                       {false, 85, 0}, {false, 85, -1}, {false, 85, -2}, {false, 85, -3}};
     const QString text = QString::number(k);
-    QFont schrift = feld->font();
-    schrift.setPointSize(QFont().pointSize() > 0 ? QFont().pointSize() : 9);
-    schrift.setBold(true);
+    const int standard = QFont().pointSize() > 0 ? QFont().pointSize() : 9;
     const int platz = feld->width() - 2 * feld->frameWidth() - 1;
-    while (QFontMetrics(schrift).horizontalAdvance(text) > platz && schrift.pointSize() > 6)
-        schrift.setPointSize(schrift.pointSize() - 1);
+    QFont schrift = feld->font();
+    for (const Stufe &stufe : stufen) {
+        schrift.setBold(stufe.fett);
+        schrift.setLetterSpacing(QFont::PercentageSpacing, stufe.abstand);
+        schrift.setPointSize(std::max(6, standard + stufe.groesse));
+        if (QFontMetrics(schrift).horizontalAdvance(text) <= platz)
+            break;
+    }
     feld->setFont(schrift);
     feld->setText(text);
 }

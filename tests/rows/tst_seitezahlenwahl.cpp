@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -108,6 +109,8 @@ private slots:
     void tippreihenSeiteBildetNeu();
     void eigeneDateiGeloescht();
     void zweiteStatistiktafel();
+    void grosseZaehlerLesbar_data();
+    void grosseZaehlerLesbar();
 
 private:
     QTemporaryDir m_ordner;
@@ -354,6 +357,35 @@ void TstSeiteZahlenwahl::eigeneDateiGeloescht()
     m_f->klick(QStringLiteral("BEinsBis"));
     m_f->klick(QStringLiteral("BStatBilden"));
     QVERIFY(!g1->isHidden());
+}
+
+void TstSeiteZahlenwahl::grosseZaehlerLesbar_data()
+{
+    QTest::addColumn<bool>("eigeneReihen");
+    QTest::addColumn<int>("zaehler");
+    QTest::addColumn<int>("mindestgroesse"); // point size at least
+    QTest::newRow("Vollsystem 2926") << false << 2926 << QFont().pointSize();
+    QTest::newRow("3000 eigene Reihen") << true << 3000 << QFont().pointSize();
+    QTest::newRow("65535") << false << 65535 << QFont().pointSize() - 2;
+}
+
+// Counts of full systems keep the normal size; the largest own-system count stays readable.
+void TstSeiteZahlenwahl::grosseZaehlerLesbar()
+{
+    QFETCH(bool, eigeneReihen);
+    QFETCH(int, zaehler);
+    QFETCH(int, mindestgroesse);
+    QWidget seite;
+    Statistiktafel *tafel =
+        eigeneReihen ? Statistiktafel::FuerEigeneReihen(&seite) : Statistiktafel::FuerTippreihen(&seite);
+    std::array<int, 101> z{};
+    z[7] = zaehler;
+    tafel->anzeigen(z, zaehler);
+    QLabel *wert = tafel->wertfeld(7);
+    QCOMPARE(wert->text(), QString::number(zaehler));
+    QVERIFY(wert->font().pointSize() >= mindestgroesse);
+    QVERIFY(QFontMetrics(wert->font()).horizontalAdvance(wert->text())
+            <= wert->width() - 2 * wert->frameWidth() - 1);
 }
 
 void TstSeiteZahlenwahl::zweiteStatistiktafel()
