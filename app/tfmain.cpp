@@ -29,6 +29,8 @@
 #include <QStyle>
 #include <QTabWidget>
 #include <QToolBar>
+#include <QToolButton>
+#include <QToolTip>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -328,6 +330,12 @@ void TFMain::positionSpeichern()
     const QString fehler = FensterpositionSpeichern(einstellungsdatei(), QStringLiteral("FMain"), x(), y()).grund();
     if (!fehler.isEmpty()) {
         Meldungen::Fehler(this, QStringLiteral("Die Fensterposition konnte nicht gespeichert werden: %1").arg(fehler));
+        return;
+    }
+    // A short confirmation beside the button; it goes by itself.
+    if (m_positionKnopf) {
+        QToolTip::showText(m_positionKnopf->mapToGlobal(QPoint(0, m_positionKnopf->height())),
+                           QStringLiteral("Die Fensterposition ist gespeichert."), m_positionKnopf, {}, 2500);
     }
 }
 

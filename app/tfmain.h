@@ -78,6 +78,7 @@ private:
     QTabWidget *m_pc1 = nullptr;
     QScrollArea *m_rollbereich = nullptr;
     QToolBar *m_werkzeugleiste = nullptr;
+    QToolButton *m_positionKnopf = nullptr;
     QSize m_sollgroesse;
     Groesstezahlleiste *m_groesste = nullptr;
     SeiteSystemwahl *m_systemwahl = nullptr;

@@ -97,7 +97,7 @@ void TFMain::werkzeugleisteAufbauen()
     abstand->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     leiste->addWidget(abstand);
 
-    QToolButton *position =
+    QToolButton *position = m_positionKnopf =
         Knopf(leiste, "bsSkinSpeedButton36", Werkzeugsymbol::Position, QStringLiteral("Fensterposition speichern"));
     connect(position, &QToolButton::clicked, this, [this] { positionSpeichern(); });
     QToolButton *hilfe =

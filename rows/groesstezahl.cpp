@@ -35,6 +35,11 @@ Groesstezahlleiste::Groesstezahlleiste(AuswahlZustand &zustand, QWidget *parent)
     m_updown1->setPageStep(5);
     m_updown1->setFixedWidth(96);
     m_updown1->setToolTip(QStringLiteral("Größte Ziehungszahl (32 bis 100)"));
+    // The handle in the highlight colour stands out from the groove in light and dark themes.
+    QPalette farben = m_updown1->palette();
+    farben.setColor(QPalette::Button, farben.color(QPalette::Highlight));
+    farben.setColor(QPalette::ButtonText, farben.color(QPalette::HighlightedText));
+    m_updown1->setPalette(farben);
     layout->addWidget(m_updown1, 1, 0);
 
     m_pZufMax = new QLabel(QStringLiteral("49"), this);
@@ -59,7 +64,8 @@ Groesstezahlleiste::Groesstezahlleiste(AuswahlZustand &zustand, QWidget *parent)
         knopf->setText(QString::number(wert));
         knopf->setProperty("tag", wert);
         knopf->setToolTip(QStringLiteral("Größte Ziehungszahl %1").arg(wert));
-        knopf->setAutoRaise(true);
+        // A raised frame: the quick values must look clickable in every style.
+        knopf->setAutoRaise(false);
         schnell->addWidget(knopf);
         connect(knopf, &QToolButton::clicked, this, [this, wert] { m_updown1->setValue(wert); });
     }

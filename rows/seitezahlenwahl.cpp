@@ -18,6 +18,8 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int KnopfBreite = 32;
@@ -122,7 +124,10 @@ QWidget *SeiteZahlenwahl::kopfBauen()
     beschreibung->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     beschreibung->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     beschreibung->setMargin(3);
-    beschreibung->setMinimumHeight(46);
+    // Room for the longest description (three lines), so the page does not shift when one comes.
+    beschreibung->setFixedHeight(std::max(46,
+                                          3 * beschreibung->fontMetrics().lineSpacing() + 2 * beschreibung->margin()
+                                              + 2 * beschreibung->frameWidth()));
     beschreibung->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     zeile->addWidget(beschreibung, 1);
 

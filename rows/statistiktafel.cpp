@@ -39,7 +39,7 @@ void WertSetzen(QLabel *feld, int k)
         int abstand; // letter spacing in percent
         int groesse; // point size; 0 = the default size
     };
-    static constexpr Stufe stufen[] = {{true, 100, 0}, {true, 92, 0}, {false, 100, 0}, {false, 92, 0},
+    static constexpr Stufe stufen[] = {{true, 100, 0}, {true, 92, 0},   {false, 100, 0}, {false, 92, 0},
                                        {false, 85, 0}, {false, 85, -1}, {false, 85, -2}, {false, 85, -3}};
     const QString text = QString::number(k);
     const int standard = QFont().pointSize() > 0 ? QFont().pointSize() : 9;

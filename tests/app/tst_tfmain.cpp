@@ -28,6 +28,7 @@
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
+#include <QToolTip>
 
 #include <memory>
 
@@ -387,6 +388,7 @@ void TstTFMain::positionSpeichern()
         auto fenster = fensterOeffnen();
         fenster->move(140, 90);
         QTest::mouseClick(fenster->findChild<QToolButton *>("bsSkinSpeedButton36"), Qt::LeftButton);
+        QCOMPARE(QToolTip::text(), QStringLiteral("Die Fensterposition ist gespeichert."));
         Inidatei datei;
         QCOMPARE(datei.laden(einstellungsdatei()), Inidatei::Ladestatus::Gelesen);
         QCOMPARE(datei.wert("Position", "FMain-left"), QString::number(fenster->x()));

@@ -6,6 +6,7 @@
 #include "seitetippreihen.h"
 #include "seitezahlenwahl.h"
 #include "statistiktafel.h"
+#include "systembeschreibung.h"
 #include "systemliste.h"
 
 #include <QAbstractItemModel>
@@ -13,8 +14,8 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
-#include <QGroupBox>
 #include <QFontMetrics>
+#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -111,6 +112,7 @@ private slots:
     void zweiteStatistiktafel();
     void grosseZaehlerLesbar_data();
     void grosseZaehlerLesbar();
+    void beschreibungVerschiebtNichts();
 
 private:
     QTemporaryDir m_ordner;
@@ -384,8 +386,29 @@ void TstSeiteZahlenwahl::grosseZaehlerLesbar()
     QLabel *wert = tafel->wertfeld(7);
     QCOMPARE(wert->text(), QString::number(zaehler));
     QVERIFY(wert->font().pointSize() >= mindestgroesse);
-    QVERIFY(QFontMetrics(wert->font()).horizontalAdvance(wert->text())
-            <= wert->width() - 2 * wert->frameWidth() - 1);
+    QVERIFY(QFontMetrics(wert->font()).horizontalAdvance(wert->text()) <= wert->width() - 2 * wert->frameWidth() - 1);
+}
+
+// A long description (full system with bankers) does not move the board.
+void TstSeiteZahlenwahl::beschreibungVerschiebtNichts()
+{
+    m_f->wurzel.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&m_f->wurzel));
+    Systemwahl wahl;
+    wahl.gewaehlt = true;
+    wahl.pool = QStringLiteral("13");
+    wahl.beschreibung = QStringLiteral("Kurz.");
+    m_f->zahlenwahl->systemAnzeigen(wahl);
+    QTest::qWait(10);
+    QPushButton *lot1 = m_f->finde(QStringLiteral("lot1"));
+    const QPoint vorher = lot1->mapTo(&m_f->wurzel, QPoint());
+    wahl.beschreibung =
+        QStringLiteral("Ein Vollsystem mit 13 Wahlzahlen und 2 Bankzahlen in 1716 Tippreihen; es enthält "
+                       "jede Kombination von 6 der 13 Wahlzahlen, zu der die beiden Bankzahlen in jeder "
+                       "Reihe hinzukommen, so dass jede Ziehung getroffen wird.");
+    m_f->zahlenwahl->systemAnzeigen(wahl);
+    QTest::qWait(10);
+    QCOMPARE(lot1->mapTo(&m_f->wurzel, QPoint()), vorher);
 }
 
 void TstSeiteZahlenwahl::zweiteStatistiktafel()
