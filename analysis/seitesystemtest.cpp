@@ -61,7 +61,10 @@ public:
             painter->drawLine(option.rect.topRight(), option.rect.bottomRight());
             painter->drawLine(option.rect.bottomLeft(), option.rect.bottomRight());
             painter->setPen(option.palette.color(QPalette::ButtonText));
-            schrift.setPointSize(8);
+            // Captions shrink until they fit their column ("Kombinationen", "10 Treffer").
+            schrift.setPointSize(7);
+            while (schrift.pointSize() > 6 && QFontMetrics(schrift).horizontalAdvance(text) > option.rect.width() - 4)
+                schrift.setPointSize(schrift.pointSize() - 1);
             if (spalte == 0)
                 ausrichtung = Qt::AlignLeft | Qt::AlignVCenter;
         } else {
@@ -83,6 +86,9 @@ public:
             painter->drawLine(option.rect.bottomLeft(), option.rect.bottomRight());
             painter->setPen(Qt::black);
             schrift.setPointSize(G2Schriftgroesse(spalte, text));
+            // The screen font may be wider than the grid was laid out for: never cut a figure.
+            while (schrift.pointSize() > 6 && QFontMetrics(schrift).horizontalAdvance(text) > option.rect.width() - 4)
+                schrift.setPointSize(schrift.pointSize() - 1);
         }
         painter->setFont(schrift);
         painter->drawText(option.rect.adjusted(2, 0, -2, 0), ausrichtung, text);
@@ -128,17 +134,19 @@ QString SeiteSystemtest::KeinSystemText()
 void SeiteSystemtest::aufbauen()
 {
     auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(6, 4, 6, 4);
-    layout->setSpacing(6);
+    layout->setContentsMargins(4, 0, 4, 0);
+    layout->setSpacing(4);
 
+    // Description and figure side by side, the start row below: the grid needs the height.
     auto *gruppe = new QGroupBox(QStringLiteral("Zu testendes System"), this);
     auto *raster = new QGridLayout(gruppe);
-    raster->setContentsMargins(8, 4, 8, 6);
+    raster->setContentsMargins(8, 2, 8, 4);
+    raster->setVerticalSpacing(4);
     auto *beschreibung = m_beschreibung = new QLabel(Beschreibungsanfang, gruppe);
     beschreibung->setObjectName(QStringLiteral("LBeschreibung2"));
     beschreibung->setWordWrap(true);
-    beschreibung->setMinimumHeight(36);
-    raster->addWidget(beschreibung, 0, 0, 1, 3);
+    beschreibung->setMinimumHeight(32);
+    raster->addWidget(beschreibung, 0, 0, 1, 4);
     auto *label2 = new QLabel(QStringLiteral("Rechenoperationen:"), gruppe);
     label2->setObjectName(QStringLiteral("Label2"));
     raster->addWidget(label2, 1, 0);
@@ -149,13 +157,13 @@ void SeiteSystemtest::aufbauen()
     kombiAnz->setFrameShadow(QFrame::Sunken);
     kombiAnz->setMinimumWidth(140);
     raster->addWidget(kombiAnz, 1, 1, Qt::AlignLeft);
-    raster->setColumnStretch(1, 1);
+    raster->setColumnStretch(2, 1);
     // The screenshot window arrives with a later version.
     auto *abbild = new QPushButton(style()->standardIcon(QStyle::SP_DesktopIcon), QString(), gruppe);
     abbild->setObjectName(QStringLiteral("bsSkinSpeedButton33"));
     abbild->setEnabled(false);
     abbild->setToolTip(QStringLiteral("Das Bildschirmfoto der Seite folgt."));
-    raster->addWidget(abbild, 1, 2, Qt::AlignRight);
+    raster->addWidget(abbild, 1, 3, Qt::AlignRight);
     layout->addWidget(gruppe);
 
     auto *start = new QHBoxLayout;
@@ -166,7 +174,7 @@ void SeiteSystemtest::aufbauen()
     start->addWidget(m_doppelt);
     m_testen = new QPushButton(this);
     m_testen->setObjectName(QStringLiteral("BTesten"));
-    m_testen->setMinimumSize(130, 30);
+    m_testen->setMinimumSize(130, 28);
     startknopfSetzen(false);
     start->addWidget(m_testen);
     m_gauge = new QProgressBar(this);
@@ -179,8 +187,8 @@ void SeiteSystemtest::aufbauen()
 
     auto *auswertung = new QGroupBox(QStringLiteral("Systemauswertung"), this);
     auto *auswertungLayout = new QVBoxLayout(auswertung);
-    auswertungLayout->setContentsMargins(8, 4, 8, 6);
-    auswertungLayout->setSpacing(4);
+    auswertungLayout->setContentsMargins(8, 0, 8, 4);
+    auswertungLayout->setSpacing(2);
     m_abbruch = new QLabel(QStringLiteral("Auswertung wurde abgebrochen"), auswertung);
     m_abbruch->setObjectName(QStringLiteral("LAbbruch"));
     m_abbruch->setStyleSheet(QStringLiteral("color: #c00000; font-weight: bold;"));
@@ -226,24 +234,26 @@ void SeiteSystemtest::aufbauen()
     auto *hinweis = new QLabel(Bankzahlhinweis, this);
     hinweis->setObjectName(QStringLiteral("bsSkinStdLabel19"));
     hinweis->setWordWrap(true);
+    QFont klein = hinweis->font();
+    klein.setPointSizeF(klein.pointSizeF() * 0.9);
+    hinweis->setFont(klein);
     layout->addWidget(hinweis);
 
     auto *knoepfe = new QHBoxLayout;
     knoepfe->setSpacing(10);
     auto *pro = new QPushButton(QStringLiteral("Systemtest Pro..."), this);
     pro->setObjectName(QStringLiteral("bsSkinSpeedButton1"));
-    pro->setMinimumSize(150, 30);
+    pro->setMinimumSize(150, 28);
     pro->setEnabled(false);
     pro->setToolTip(QStringLiteral("Systemtest Pro folgt."));
     knoepfe->addWidget(pro);
     knoepfe->addStretch();
     m_fehlt = new QPushButton(QStringLiteral("Auftreten der Kombinationen"), this);
     m_fehlt->setObjectName(QStringLiteral("BFehlt"));
-    m_fehlt->setMinimumSize(210, 30);
+    m_fehlt->setMinimumSize(210, 28);
     m_fehlt->setEnabled(false);
     knoepfe->addWidget(m_fehlt);
     layout->addLayout(knoepfe);
-    layout->addStretch();
 
     connect(m_testen, &QPushButton::clicked, this, &SeiteSystemtest::BTestenClick);
     connect(m_fehlt, &QPushButton::clicked, this, &SeiteSystemtest::auftretenAngefordert);
