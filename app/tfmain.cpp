@@ -15,6 +15,7 @@
 #include "seitezahlenwahl.h"
 #include "statistiktafel.h"
 #include "systembeschreibung.h"
+#include "testlaeufer.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -87,7 +88,8 @@ TFMain::TFMain(KbwZustand &zustand, const Datenordner &datenordner, QWidget *par
     m_zahlenwahl = new SeiteZahlenwahl(m_zustand);
     m_tippreihen = new SeiteTippreihen(m_zustand);
     m_eigeneReihen = new SeiteEigeneReihen(m_zustand);
-    m_systemtest = new SeiteSystemtest(m_zustand, m_zustand);
+    m_testlaeufer = new Testlaeufer(this);
+    m_systemtest = new SeiteSystemtest(m_zustand, m_zustand, m_testlaeufer);
     m_eigeneSysteme = new SeiteEigeneSysteme(m_zustand);
     m_pc1->addTab(seiteEinrahmen(m_systemwahl, "Tab1", nullptr, "bsSkinSpeedButton4", false),
                   QStringLiteral("Systemwahl"));
@@ -241,6 +243,13 @@ void TFMain::seitenVerbinden()
     connect(m_zahlenwahl, &SeiteZahlenwahl::testzahlenFaellig, m_systemtest, &SeiteSystemtest::testzahlenSetzen);
     connect(m_tippreihen, &SeiteTippreihen::tippreihenBildenAngefordert, m_zahlenwahl,
             [this] { m_zahlenwahl->tippreihenBilden(true); });
+    // "Zum Test" goes two pages on, to "Systemtest", and starts the test there.
+    connect(m_tippreihen, &SeiteTippreihen::zumSystemtestAngefordert, this, [this] {
+        if (!m_systemtest->zumTestVorbereiten())
+            return;
+        m_pc1->setCurrentIndex(m_pc1->indexOf(m_systemtest->parentWidget()));
+        m_systemtest->BTestenClick();
+    });
     connect(m_systemwahl, &SeiteSystemwahl::systemGewaehlt, this,
             [this](int index, bool zurZahlenwahl) { systemGewaehlt(index, zurZahlenwahl); });
     // Lowering the maximum below the pool slider's value moves the value and runs its change handler.

@@ -20,6 +20,7 @@ class SeiteSystemtest;
 class SeiteSystemwahl;
 class SeiteTippreihen;
 class SeiteZahlenwahl;
+class Testlaeufer;
 struct KbwZustand;
 
 // The main window: menu, tool bar, the strip with the largest draw number, and the six
@@ -87,4 +88,6 @@ private:
     SeiteEigeneReihen *m_eigeneReihen = nullptr;
     SeiteSystemtest *m_systemtest = nullptr;
     SeiteEigeneSysteme *m_eigeneSysteme = nullptr;
+    // Runs every test of the program, one at a time.
+    Testlaeufer *m_testlaeufer = nullptr;
 };

@@ -103,8 +103,8 @@ SeiteTippreihen::SeiteTippreihen(const ReihenZustand &zustand, QWidget *parent) 
     rechts->addWidget(ablageGruppe);
 
     auto *testGruppe = Gruppe(QStringLiteral("Zum Systemtest"), this);
-    Vorlaeufig(Knopf(QStringLiteral("BZumSystest"), QStringLiteral("Zum Test"), testGruppe),
-               QStringLiteral("Der Sprung zum Systemtest"));
+    auto *zumTest = Knopf(QStringLiteral("BZumSystest"), QStringLiteral("Zum Test"), testGruppe);
+    connect(zumTest, &QPushButton::clicked, this, &SeiteTippreihen::zumSystemtestAngefordert);
     rechts->addWidget(testGruppe);
     rechts->addStretch();
     oben->addLayout(rechts, 1);

@@ -22,6 +22,8 @@ public:
 signals:
     // "Tippreihen bilden" on this page: the rows are built again by the number board.
     void tippreihenBildenAngefordert();
+    // "Zum Test": the rows are to be tested on the page "Systemtest".
+    void zumSystemtestAngefordert();
 
 protected:
     void showEvent(QShowEvent *event) override;
