@@ -4,6 +4,9 @@
 
 #include <QGridLayout>
 #include <QLabel>
+#include <QPainter>
+#include <QProxyStyle>
+#include <QStyleOption>
 #include <QScrollBar>
 #include <QSlider>
 #include <QToolBar>
@@ -12,6 +15,30 @@
 namespace {
 
 constexpr int Schnellwahl[] = {35, 39, 42, 45, 49, 50, 54, 70, 90};
+
+// The desktop's style with the scroll bar's handle filled in the highlight colour (light and
+// dark themes alike).
+class Griffstil : public QProxyStyle
+{
+public:
+    void drawComplexControl(ComplexControl element, const QStyleOptionComplex *option, QPainter *painter,
+                            const QWidget *widget) const override
+    {
+        QProxyStyle::drawComplexControl(element, option, painter, widget);
+        if (element != CC_ScrollBar)
+            return;
+        const QRect griff = subControlRect(element, option, SC_ScrollBarSlider, widget).adjusted(1, 2, -1, -2);
+        if (griff.isEmpty())
+            return;
+        const QColor farbe = option->palette.color(QPalette::Highlight);
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing);
+        painter->setPen(farbe.darker(140));
+        painter->setBrush(farbe);
+        painter->drawRoundedRect(QRectF(griff).adjusted(0.5, 0.5, -0.5, -0.5), 2.5, 2.5);
+        painter->restore();
+    }
+};
 
 } // namespace
 
@@ -35,11 +62,10 @@ Groesstezahlleiste::Groesstezahlleiste(AuswahlZustand &zustand, QWidget *parent)
     m_updown1->setPageStep(5);
     m_updown1->setFixedWidth(96);
     m_updown1->setToolTip(QStringLiteral("Größte Ziehungszahl (32 bis 100)"));
-    // The handle in the highlight colour stands out from the groove in light and dark themes.
-    QPalette farben = m_updown1->palette();
-    farben.setColor(QPalette::Button, farben.color(QPalette::Highlight));
-    farben.setColor(QPalette::ButtonText, farben.color(QPalette::HighlightedText));
-    m_updown1->setPalette(farben);
+    // The plain handle hardly stands out from the groove; draw it in the highlight colour.
+    auto *stil = new Griffstil;
+    stil->setParent(m_updown1);
+    m_updown1->setStyle(stil);
     layout->addWidget(m_updown1, 1, 0);
 
     m_pZufMax = new QLabel(QStringLiteral("49"), this);
