@@ -1,6 +1,8 @@
 #include "tfmain.h"
 
 #include "einstellungsbindung.h"
+#include "fehlt.h"
+#include "fenster.h"
 #include "groesstezahl.h"
 #include "hilfeaufruf.h"
 #include "inidatei.h"
@@ -18,6 +20,7 @@
 #include "testlaeufer.h"
 
 #include <QCloseEvent>
+#include <QCursor>
 #include <QDir>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -255,6 +258,44 @@ void TFMain::seitenVerbinden()
     // Lowering the maximum below the pool slider's value moves the value and runs its change handler.
     connect(m_groesste, &Groesstezahlleiste::biggestZZGeaendert, m_systemwahl, &SeiteSystemwahl::groessteZahlSetzen);
     connect(m_groesste, &Groesstezahlleiste::biggestZZGeaendert, m_zahlenwahl, &SeiteZahlenwahl::groessteZahlSetzen);
+    connect(m_systemtest, &SeiteSystemtest::auftretenAngefordert, this, &TFMain::fehltZeigen);
+}
+
+void TFMain::fehltZeigen()
+{
+    QWidget *w = FormularZeigen(QStringLiteral("FFehlt"), [this]() -> QWidget * {
+        auto *fenster = new TFFehlt(Titel, this);
+        // The position is read once, when the window is made; it is saved only by its button.
+        QPoint pos(0, 70);
+        Inidatei datei;
+        if (datei.laden(einstellungsdatei()) == Inidatei::Ladestatus::Gelesen) {
+            const Fensterposition p = FensterpositionAuslesen(datei, QStringLiteral("FFehlt"));
+            pos = QPoint(p.links, p.oben);
+            QList<QRect> bildschirme;
+            for (const QScreen *b : QGuiApplication::screens())
+                bildschirme.push_back(b->availableGeometry());
+            if (const QScreen *primaer = QGuiApplication::primaryScreen())
+                pos = FensterpositionPruefen(pos, fenster->size(), bildschirme, primaer->availableGeometry());
+        }
+        fenster->move(pos);
+        connect(fenster, &TFFehlt::positionSpeichernAngefordert, this, [this, fenster](int links, int oben) {
+            const QString fehler =
+                FensterpositionSpeichern(einstellungsdatei(), QStringLiteral("FFehlt"), links, oben).grund();
+            if (!fehler.isEmpty()) {
+                Meldungen::Fehler(
+                    fenster, QStringLiteral("Die Fensterposition konnte nicht gespeichert werden: %1").arg(fehler));
+                return;
+            }
+            QToolTip::showText(QCursor::pos(), QStringLiteral("Die Fensterposition ist gespeichert."), fenster, {},
+                               2500);
+        });
+        return fenster;
+    });
+    // The lists of the last completed test, on size 2; the ticked box stays as the user left it.
+    if (auto *fenster = qobject_cast<TFFehlt *>(w)) {
+        fenster->ergebnisSetzen(m_systemtest->ergebnis());
+        fenster->KombinationenAnzeigen(2);
+    }
 }
 
 void TFMain::systemGewaehlt(int index, bool zurZahlenwahl)

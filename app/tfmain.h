@@ -68,6 +68,7 @@ private:
     void einstellungenLesen();
     void einstellungenSchreiben();
     void positionSpeichern();
+    void fehltZeigen();
     void taschenrechnerStarten();
 
     KbwZustand &m_zustand;
