@@ -244,14 +244,14 @@ QWidget *TFFehlt::spalteAufbauen(int kategorie)
 {
     const Spalte &s = Spalten[std::size_t(kategorie)];
     auto *spalte = new QWidget(this);
+    // The four columns share the width equally, whatever their captions need.
+    spalte->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     auto *layout = new QVBoxLayout(spalte);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(4);
 
     auto *titel = new QLabel(QString::fromUtf8(s.titel), spalte);
-    QFont fett = titel->font();
-    fett.setBold(true);
-    titel->setFont(fett);
+    titel->setAlignment(Qt::AlignCenter);
     layout->addWidget(titel);
 
     auto *modell = new Kombinationsmodell(this);
