@@ -4,6 +4,7 @@
 #include "groesstezahl.h"
 #include "hilfeaufruf.h"
 #include "inidatei.h"
+#include "katalog.h"
 #include "kbwzustand.h"
 #include "meldungen.h"
 #include "optionsgruppe.h"
@@ -25,6 +26,7 @@
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
@@ -55,6 +57,7 @@ private slots:
     void kleinerBildschirm();
     void f1AufJederSeite();
     void positionAusserhalbWirdGeholt();
+    void zumTestUndAuftreten();
 
 private:
     std::unique_ptr<TFMain> fensterOeffnen();
@@ -487,6 +490,37 @@ void TstTFMain::positionAusserhalbWirdGeholt()
     auto fenster = std::make_unique<TFMain>(m_zustand, m_ordner);
     QVERIFY(fenster->x() < 1280 - 100);
     QVERIFY(fenster->x() >= 0 && fenster->y() >= 0);
+}
+
+// "Zum Test" on the rows page jumps to "Systemtest" and runs it; its button opens the occurrence window.
+void TstTFMain::zumTestUndAuftreten()
+{
+    auto fenster = fensterOeffnen();
+    QTabWidget *pc1 = fenster->PC1();
+    pc1->setCurrentIndex(2);
+    QTest::mouseClick(fenster->findChild<QPushButton *>("BZumSystest"), Qt::LeftButton);
+    QCOMPARE(pc1->currentIndex(), 2); // no system: a message, no jump
+    QCOMPARE(m_meldungen.texte().size(), 1);
+
+    m_zustand.Systemindex = 0;
+    m_zustand.Tippreihengroesse = KatalogSystem(0).RG;
+    QTest::mouseClick(fenster->findChild<QPushButton *>("BZumSystest"), Qt::LeftButton);
+    QCOMPARE(pc1->currentIndex(), 4);
+    auto *g2 = fenster->findChild<QTableWidget *>("g2");
+    const auto gefuellt = [g2] {
+        for (int z = 0; z < g2->rowCount(); ++z)
+            for (int s = 0; s < g2->columnCount(); ++s)
+                if (g2->item(z, s) && !g2->item(z, s)->text().isEmpty())
+                    return true;
+        return false;
+    };
+    QTRY_VERIFY(gefuellt());
+
+    QVERIFY(!FormularVorhanden("FFehlt"));
+    auto *fehlt = fenster->findChild<QPushButton *>("BFehlt");
+    QTRY_VERIFY(fehlt->isEnabled()); // once the test has ended
+    QTest::mouseClick(fehlt, Qt::LeftButton);
+    QTRY_VERIFY(FormularVorhanden("FFehlt"));
 }
 
 QTEST_MAIN(TstTFMain)
