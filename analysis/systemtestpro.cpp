@@ -196,6 +196,9 @@ TFSystemtestpro::TFSystemtestpro(const KatalogZustand &katalog, const AuswahlZus
 {
     setObjectName(QStringLiteral("FSystemtestpro"));
     setAttribute(Qt::WA_DeleteOnClose);
+    // Fixed in width, so no maximising; it may be minimised (opening it again restores it).
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                   | Qt::WindowMinimizeButtonHint);
     aufbauen();
     connect(&m_laeufer, &Testlaeufer::fortschritt, this, &TFSystemtestpro::fortschrittZeigen);
     connect(&m_laeufer, &Testlaeufer::beendet, this, &TFSystemtestpro::beendet);
@@ -337,7 +340,12 @@ void TFSystemtestpro::aufbauen()
 
     m_g2 = new QTableWidget(ProZeilen, ProSpalten, auswertung);
     m_g2->setObjectName(QStringLiteral("g2"));
-    m_g2->horizontalHeader()->hide();
+    // The captions of row 0 stand in the grid's header, so they stay in view while the rows
+    // of up to 20 Treffer scroll under them.
+    m_g2->horizontalHeader()->setFixedHeight(Zeilenhoehe + 2);
+    QFont kopfschrift = m_g2->horizontalHeader()->font();
+    kopfschrift.setPointSize(8);
+    m_g2->horizontalHeader()->setFont(kopfschrift);
     m_g2->verticalHeader()->hide();
     m_g2->verticalHeader()->setMinimumSectionSize(Zeilenhoehe);
     m_g2->verticalHeader()->setDefaultSectionSize(Zeilenhoehe);
@@ -362,11 +370,13 @@ void TFSystemtestpro::aufbauen()
     const int rollleiste = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     m_g2->setFixedWidth(breite + rollleiste + 2 * m_g2->frameWidth());
     // The rows of up to 12 Treffer stay in view; the rest scrolls. Taller windows show more.
-    m_g2->setMinimumHeight(25 * Zeilenhoehe + 2 * m_g2->frameWidth());
-    m_g2->setMaximumHeight(ProZeilen * Zeilenhoehe + 2 * m_g2->frameWidth());
+    const int kopf = m_g2->horizontalHeader()->height();
+    m_g2->setMinimumHeight(kopf + 24 * Zeilenhoehe + 2 * m_g2->frameWidth());
+    m_g2->setMaximumHeight(kopf + (ProZeilen - 1) * Zeilenhoehe + 2 * m_g2->frameWidth());
     for (int z = 0; z < ProZeilen; ++z)
         for (int s = 0; s < ProSpalten; ++s)
             m_g2->setItem(z, s, new QTableWidgetItem);
+    m_g2->setRowHidden(0, true);
     m_tabelle = ProTabelleFuellen();
     tabelleZeigen();
     auswertungLayout->addWidget(m_g2, 1, Qt::AlignHCenter);
@@ -447,14 +457,17 @@ void TFSystemtestpro::showEvent(QShowEvent *event)
         // The window fits the monitor's free height; the grid gives up rows, not the controls.
         if (erster && height() > erster->availableGeometry().height() - 40)
             resize(width(), std::max(minimumHeight(), erster->availableGeometry().height() - 40));
-        move(Startposition(m_position, size(), bildschirm));
+        // The client area's corner, as it is saved: exact on every platform, where a move()
+        // before the frame is known lands differently from one window system to the next.
+        setGeometry(QRect(Startposition(m_position, size(), bildschirm), size()));
     }
     QWidget::showEvent(event);
 }
 
 void TFSystemtestpro::closeEvent(QCloseEvent *event)
 {
-    emit schliesst(m_up1->value(), pos());
+    // The corner of the client area, which the next window is given back exactly.
+    emit schliesst(m_up1->value(), geometry().topLeft());
     event->accept();
 }
 
@@ -463,6 +476,10 @@ void TFSystemtestpro::tabelleZeigen()
     for (int z = 0; z < ProZeilen; ++z)
         for (int s = 0; s < ProSpalten; ++s)
             m_g2->item(z, s)->setText(m_tabelle[std::size_t(z)][std::size_t(s)]);
+    QStringList kopf;
+    for (const QString &text : m_tabelle[0])
+        kopf.push_back(text.trimmed());
+    m_g2->setHorizontalHeaderLabels(kopf);
 }
 
 void TFSystemtestpro::startknopfSetzen(bool laeuft)

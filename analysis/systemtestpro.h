@@ -91,7 +91,8 @@ public:
 signals:
     // The calculator button of the tool bar.
     void taschenrechnerAngefordert();
-    // The window closes (and is then destroyed): d and the top-left corner to be saved.
+    // The window closes (and is then destroyed): d and the top-left corner of its client area
+    // to be saved.
     void schliesst(int anzGZ, QPoint position);
 
 protected:

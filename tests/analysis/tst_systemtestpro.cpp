@@ -520,9 +520,10 @@ private slots:
         QCOMPARE(f.anz->text(), QString::number(d));
         QCOMPARE(f.beschreibung->text(), QStringLiteral("System X"));
         if (gespeichert.x() == TFSystemtestpro::KeinePosition)
-            QCOMPARE(f.fenster->pos(), QPoint((1280 - f.fenster->width()) / 2, (1024 - f.fenster->height()) / 2));
+            QCOMPARE(f.fenster->geometry().topLeft(),
+                     QPoint((1280 - f.fenster->width()) / 2, (1024 - f.fenster->height()) / 2));
         else
-            QCOMPARE(f.fenster->pos(), gespeichert);
+            QCOMPARE(f.fenster->geometry().topLeft(), gespeichert);
     }
 
     // Closing hands d and the position over, and the next window opens with that d, not with
@@ -550,7 +551,7 @@ private slots:
         g.fenster->einstellungenSetzen(gespeichertD, gespeichertPos);
         g.fenster->oeffnen(6, QString());
         QCOMPARE(g.up1->value(), 15);
-        QCOMPARE(g.fenster->pos(), gespeichertPos);
+        QCOMPARE(g.fenster->geometry().topLeft(), gespeichertPos);
         // Opening the open window again takes the row size, as the main window asks.
         g.fenster->oeffnen(8, QString());
         QCOMPARE(g.up1->value(), 8);
