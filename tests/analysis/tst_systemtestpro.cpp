@@ -557,6 +557,26 @@ private slots:
         QCOMPARE(g.up1->value(), 8);
     }
 
+    // The page's "Systemtest Pro..." asks for the window with the description the page shows.
+    void seitenknopf()
+    {
+        MeldungenAttrappe meldungen;
+        AuswahlZustand a;
+        a.Systemindex = 0;
+        a.Tippreihengroesse = 4;
+        a.Systembeschreibung = QStringLiteral("3 aus 4");
+        SeiteSystemtest seite(m_katalog, a);
+        seite.testzahlenSetzen();
+        auto *knopf = seite.findChild<QPushButton *>("bsSkinSpeedButton1");
+        QVERIFY(knopf);
+        QVERIFY(knopf->isEnabled());
+        QCOMPARE(knopf->text(), QStringLiteral("Systemtest Pro..."));
+        QSignalSpy spy(&seite, &SeiteSystemtest::systemtestProAngefordert);
+        QTest::mouseClick(knopf, Qt::LeftButton);
+        QCOMPARE(spy.count(), 1);
+        QCOMPARE(spy.at(0).at(0).toString(), QStringLiteral("3 aus 4"));
+    }
+
     void hilfe()
     {
         HilfeAttrappe hilfe;
