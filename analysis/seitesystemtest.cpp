@@ -244,8 +244,7 @@ void SeiteSystemtest::aufbauen()
     auto *pro = new QPushButton(QStringLiteral("Systemtest Pro..."), this);
     pro->setObjectName(QStringLiteral("bsSkinSpeedButton1"));
     pro->setMinimumSize(150, 28);
-    pro->setEnabled(false);
-    pro->setToolTip(QStringLiteral("Systemtest Pro folgt."));
+    connect(pro, &QPushButton::clicked, this, [this] { emit systemtestProAngefordert(m_beschreibung->text()); });
     knoepfe->addWidget(pro);
     knoepfe->addStretch();
     m_fehlt = new QPushButton(QStringLiteral("Auftreten der Kombinationen"), this);

@@ -55,6 +55,8 @@ public:
 signals:
     // "Test starten" without a chosen system, with own rows typed in.
     void eigenerTestAngefordert();
+    // "Systemtest Pro...", with the description this page shows.
+    void systemtestProAngefordert(const QString &beschreibung);
     // "Auftreten der Kombinationen".
     void auftretenAngefordert();
     // A run of this page has ended and its result is shown.

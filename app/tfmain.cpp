@@ -16,7 +16,9 @@
 #include "seitetippreihen.h"
 #include "seitezahlenwahl.h"
 #include "statistiktafel.h"
+#include "symbole.h"
 #include "systembeschreibung.h"
+#include "systemtestpro.h"
 #include "testlaeufer.h"
 
 #include <QCloseEvent>
@@ -259,6 +261,7 @@ void TFMain::seitenVerbinden()
     connect(m_groesste, &Groesstezahlleiste::biggestZZGeaendert, m_systemwahl, &SeiteSystemwahl::groessteZahlSetzen);
     connect(m_groesste, &Groesstezahlleiste::biggestZZGeaendert, m_zahlenwahl, &SeiteZahlenwahl::groessteZahlSetzen);
     connect(m_systemtest, &SeiteSystemtest::auftretenAngefordert, this, &TFMain::fehltZeigen);
+    connect(m_systemtest, &SeiteSystemtest::systemtestProAngefordert, this, &TFMain::systemtestProOeffnen);
 }
 
 void TFMain::fehltZeigen()
@@ -296,6 +299,57 @@ void TFMain::fehltZeigen()
         fenster->ergebnisSetzen(m_systemtest->ergebnis());
         fenster->KombinationenAnzeigen(2);
     }
+}
+
+void TFMain::systemtestProOeffnen(const QString &beschreibung)
+{
+    if (!m_systemtestpro) {
+        auto *fenster = new TFSystemtestpro(m_zustand, m_zustand, *m_testlaeufer, this);
+        fenster->setWindowTitle(Titel);
+        fenster->symbolSetzen(QStringLiteral("BClose"), SymbolFuer(Werkzeugsymbol::Beenden));
+        fenster->symbolSetzen(QStringLiteral("bsSkinSpeedButton6"), SymbolFuer(Werkzeugsymbol::NueberK));
+        fenster->symbolSetzen(QStringLiteral("bsSkinSpeedButton14"), SymbolFuer(Werkzeugsymbol::Kalender));
+        fenster->symbolSetzen(QStringLiteral("bsSkinSpeedButton3"), SymbolFuer(Werkzeugsymbol::Taschenrechner));
+        fenster->symbolSetzen(QStringLiteral("BUpdate"), SymbolFuer(Werkzeugsymbol::Update));
+        fenster->symbolSetzen(QStringLiteral("bsSkinSpeedButton20"), SymbolFuer(Werkzeugsymbol::Hilfe));
+        Inidatei datei;
+        int anzGZ = 0;
+        QPoint position(TFSystemtestpro::KeinePosition, TFSystemtestpro::KeinePosition);
+        if (datei.laden(einstellungsdatei()) == Inidatei::Ladestatus::Gelesen) {
+            anzGZ = datei.ganzzahl(QStringLiteral("SysPro"), QStringLiteral("AnzGZ"), 0);
+            position = QPoint(datei.ganzzahl(QStringLiteral("Fenster"), QStringLiteral("SysPro-Left"), position.x()),
+                              datei.ganzzahl(QStringLiteral("Fenster"), QStringLiteral("SysPro-Top"), position.y()));
+            // A saved corner off every screen (after a monitor change) would hide the window.
+            if (position.x() != TFSystemtestpro::KeinePosition && position.y() != TFSystemtestpro::KeinePosition) {
+                QList<QRect> bildschirme;
+                for (const QScreen *b : QGuiApplication::screens())
+                    bildschirme.push_back(b->availableGeometry());
+                const QScreen *primaer = QGuiApplication::primaryScreen();
+                if (primaer
+                    && FensterpositionPruefen(position, fenster->size(), bildschirme, primaer->availableGeometry())
+                        != position)
+                    position = QPoint(TFSystemtestpro::KeinePosition, TFSystemtestpro::KeinePosition);
+            }
+        }
+        fenster->einstellungenSetzen(anzGZ, position);
+        connect(fenster, &TFSystemtestpro::taschenrechnerAngefordert, this, [this] { taschenrechnerStarten(); });
+        connect(fenster, &TFSystemtestpro::schliesst, this, &TFMain::systemtestProSpeichern);
+        m_systemtestpro = fenster;
+    }
+    m_systemtestpro->oeffnen(m_zustand.Tippreihengroesse, beschreibung);
+}
+
+void TFMain::systemtestProSpeichern(int anzGZ, QPoint position)
+{
+    Inidatei datei;
+    const QString pfad = einstellungsdatei();
+    datei.laden(pfad); // after a failed read speichern() refuses: the file holds the other settings
+    datei.setzeGanzzahl(QStringLiteral("SysPro"), QStringLiteral("AnzGZ"), anzGZ);
+    datei.setzeGanzzahl(QStringLiteral("Fenster"), QStringLiteral("SysPro-Left"), position.x());
+    datei.setzeGanzzahl(QStringLiteral("Fenster"), QStringLiteral("SysPro-Top"), position.y());
+    const Speicherergebnis ergebnis = datei.speichern(pfad);
+    if (!ergebnis)
+        Meldungen::Fehler(this, ergebnis.text(pfad));
 }
 
 void TFMain::systemGewaehlt(int index, bool zurZahlenwahl)
@@ -397,6 +451,9 @@ void TFMain::closeEvent(QCloseEvent *event)
         return;
     }
     m_geschlossen = true;
+    // An open Systemtest Pro window saves its own settings first.
+    if (m_systemtestpro)
+        m_systemtestpro->close();
     einstellungenSchreiben();
     event->accept();
     emit beendet();

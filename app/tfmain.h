@@ -4,6 +4,7 @@
 #include "einstellungen.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <array>
 
@@ -21,6 +22,7 @@ class SeiteSystemwahl;
 class SeiteTippreihen;
 class SeiteZahlenwahl;
 class Testlaeufer;
+class TFSystemtestpro;
 struct KbwZustand;
 
 // The main window: menu, tool bar, the strip with the largest draw number, and the six
@@ -70,6 +72,9 @@ private:
     void positionSpeichern();
     void fehltZeigen();
     void taschenrechnerStarten();
+    // "Systemtest Pro...": opens the window, or brings the open one back.
+    void systemtestProOeffnen(const QString &beschreibung);
+    void systemtestProSpeichern(int anzGZ, QPoint position);
 
     KbwZustand &m_zustand;
     Datenordner m_datenordner;
@@ -91,4 +96,6 @@ private:
     SeiteEigeneSysteme *m_eigeneSysteme = nullptr;
     // Runs every test of the program, one at a time.
     Testlaeufer *m_testlaeufer = nullptr;
+    // At most one, created on first use and destroyed when it closes.
+    QPointer<TFSystemtestpro> m_systemtestpro;
 };
