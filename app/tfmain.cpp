@@ -48,6 +48,19 @@ constexpr int Clienthoehe = 756;
 
 const QString Titel = QStringLiteral("Kombiwerk") + QLatin1Char(' ') + QStringLiteral(KBW_VERSION);
 
+// A saved position off every screen (after a monitor change, say) would leave the window
+// unreachable: such a window is centred on the primary screen instead.
+QPoint AufBildschirm(QPoint gespeichert, QSize groesse)
+{
+    const QScreen *primaer = QGuiApplication::primaryScreen();
+    if (!primaer)
+        return gespeichert;
+    QList<QRect> bildschirme;
+    for (const QScreen *b : QGuiApplication::screens())
+        bildschirme.push_back(b->availableGeometry());
+    return FensterpositionPruefen(gespeichert, groesse, bildschirme, primaer->availableGeometry());
+}
+
 } // namespace
 
 TFMain::TFMain(KbwZustand &zustand, const Datenordner &datenordner, QWidget *parent)
@@ -63,14 +76,7 @@ TFMain::TFMain(KbwZustand &zustand, const Datenordner &datenordner, QWidget *par
     Inidatei datei;
     if (datei.laden(einstellungsdatei()) == Inidatei::Ladestatus::Gelesen) {
         const Fensterposition pos = FensterpositionAuslesen(datei, QStringLiteral("FMain"));
-        // A position off every screen (after a monitor change, say) would leave the window unreachable.
-        QList<QRect> bildschirme;
-        for (const QScreen *b : QGuiApplication::screens())
-            bildschirme.push_back(b->availableGeometry());
-        const QScreen *primaer = QGuiApplication::primaryScreen();
-        move(primaer ? FensterpositionPruefen(QPoint(pos.links, pos.oben), QSize(Clientbreite, Clienthoehe),
-                                              bildschirme, primaer->availableGeometry())
-                     : QPoint(pos.links, pos.oben));
+        move(AufBildschirm(QPoint(pos.links, pos.oben), QSize(Clientbreite, Clienthoehe)));
     } else {
         move(0, 70);
     }
@@ -273,24 +279,11 @@ void TFMain::fehltZeigen()
         Inidatei datei;
         if (datei.laden(einstellungsdatei()) == Inidatei::Ladestatus::Gelesen) {
             const Fensterposition p = FensterpositionAuslesen(datei, QStringLiteral("FFehlt"));
-            pos = QPoint(p.links, p.oben);
-            QList<QRect> bildschirme;
-            for (const QScreen *b : QGuiApplication::screens())
-                bildschirme.push_back(b->availableGeometry());
-            if (const QScreen *primaer = QGuiApplication::primaryScreen())
-                pos = FensterpositionPruefen(pos, fenster->size(), bildschirme, primaer->availableGeometry());
+            pos = AufBildschirm(QPoint(p.links, p.oben), fenster->size());
         }
         fenster->move(pos);
         connect(fenster, &TFFehlt::positionSpeichernAngefordert, this, [this, fenster](int links, int oben) {
-            const QString fehler =
-                FensterpositionSpeichern(einstellungsdatei(), QStringLiteral("FFehlt"), links, oben).grund();
-            if (!fehler.isEmpty()) {
-                Meldungen::Fehler(
-                    fenster, QStringLiteral("Die Fensterposition konnte nicht gespeichert werden: %1").arg(fehler));
-                return;
-            }
-            QToolTip::showText(QCursor::pos(), QStringLiteral("Die Fensterposition ist gespeichert."), fenster, {},
-                               2500);
+            positionSichern(fenster, QStringLiteral("FFehlt"), QPoint(links, oben), QCursor::pos());
         });
         return fenster;
     });
@@ -320,16 +313,9 @@ void TFMain::systemtestProOeffnen(const QString &beschreibung)
             position = QPoint(datei.ganzzahl(QStringLiteral("Fenster"), QStringLiteral("SysPro-Left"), position.x()),
                               datei.ganzzahl(QStringLiteral("Fenster"), QStringLiteral("SysPro-Top"), position.y()));
             // A saved corner off every screen (after a monitor change) would hide the window.
-            if (position.x() != TFSystemtestpro::KeinePosition && position.y() != TFSystemtestpro::KeinePosition) {
-                QList<QRect> bildschirme;
-                for (const QScreen *b : QGuiApplication::screens())
-                    bildschirme.push_back(b->availableGeometry());
-                const QScreen *primaer = QGuiApplication::primaryScreen();
-                if (primaer
-                    && FensterpositionPruefen(position, fenster->size(), bildschirme, primaer->availableGeometry())
-                        != position)
-                    position = QPoint(TFSystemtestpro::KeinePosition, TFSystemtestpro::KeinePosition);
-            }
+            if (position.x() != TFSystemtestpro::KeinePosition && position.y() != TFSystemtestpro::KeinePosition
+                && AufBildschirm(position, fenster->size()) != position)
+                position = QPoint(TFSystemtestpro::KeinePosition, TFSystemtestpro::KeinePosition);
         }
         fenster->einstellungenSetzen(anzGZ, position);
         connect(fenster, &TFSystemtestpro::taschenrechnerAngefordert, this, [this] { taschenrechnerStarten(); });
@@ -431,16 +417,21 @@ void TFMain::einstellungenSchreiben()
 
 void TFMain::positionSpeichern()
 {
-    const QString fehler = FensterpositionSpeichern(einstellungsdatei(), QStringLiteral("FMain"), x(), y()).grund();
+    positionSichern(this, QStringLiteral("FMain"), pos(),
+                    m_positionKnopf ? m_positionKnopf->mapToGlobal(QPoint(0, m_positionKnopf->height()))
+                                    : QCursor::pos());
+}
+
+void TFMain::positionSichern(QWidget *fenster, const QString &name, QPoint position, QPoint hinweisBei)
+{
+    const QString fehler = FensterpositionSpeichern(einstellungsdatei(), name, position.x(), position.y()).grund();
     if (!fehler.isEmpty()) {
-        Meldungen::Fehler(this, QStringLiteral("Die Fensterposition konnte nicht gespeichert werden: %1").arg(fehler));
+        Meldungen::Fehler(fenster,
+                          QStringLiteral("Die Fensterposition konnte nicht gespeichert werden: %1").arg(fehler));
         return;
     }
-    // A short confirmation beside the button; it goes by itself.
-    if (m_positionKnopf) {
-        QToolTip::showText(m_positionKnopf->mapToGlobal(QPoint(0, m_positionKnopf->height())),
-                           QStringLiteral("Die Fensterposition ist gespeichert."), m_positionKnopf, {}, 2500);
-    }
+    // A short confirmation; it goes by itself.
+    QToolTip::showText(hinweisBei, QStringLiteral("Die Fensterposition ist gespeichert."), fenster, {}, 2500);
 }
 
 void TFMain::closeEvent(QCloseEvent *event)

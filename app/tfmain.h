@@ -70,6 +70,8 @@ private:
     void einstellungenLesen();
     void einstellungenSchreiben();
     void positionSpeichern();
+    // Saves a window position under name; says so briefly at hinweisBei, or why it failed.
+    void positionSichern(QWidget *fenster, const QString &name, QPoint position, QPoint hinweisBei);
     void fehltZeigen();
     void taschenrechnerStarten();
     // "Systemtest Pro...": opens the window, or brings the open one back.
