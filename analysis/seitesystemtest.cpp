@@ -30,14 +30,6 @@ namespace {
 constexpr int G2Zeilenhoehe = 17;
 constexpr int Gaugeschritte = 1000;
 
-const QString Beschreibungsanfang = QStringLiteral("Systembeschreibung");
-
-const QString Bankzahlhinweis = QStringLiteral(
-    "Bankzahlen bleiben bei der Analyse eines Systems außen vor. Zum Beispiel wird ein System für Lotto, 6 aus "
-    "49, mit einer Bankzahl nur hinsichtlich seiner Auswirkungen von 2, 3, 4 und 5 Treffern untersucht. Will man "
-    "wissen, wie die Auswertung für getroffene Bankzahlen aussieht, müssen die Ergebnisse für jede getroffene "
-    "Bankzahl lediglich um je eine Zelle nach unten und nach rechts gedacht werden. ");
-
 // g2DrawCell: the result cells in their colours and sizes; the fixed row and column look like
 // the grid's own captions.
 class G2Zeichner : public QStyledItemDelegate
@@ -96,21 +88,6 @@ public:
     }
 };
 
-QString Fehlertext(Trefferfehler fehler)
-{
-    switch (fehler) {
-    case Trefferfehler::Keiner:
-        return QString();
-    case Trefferfehler::ZuWenigSpeicher:
-        return QStringLiteral("Für den Test dieses Systems reicht der Speicher nicht.\n\nIch muss abbrechen.");
-    case Trefferfehler::ZuVieleKombinationen:
-    case Trefferfehler::UngueltigerAuftrag:
-        break;
-    }
-    return QStringLiteral(
-        "Dieses System lässt sich nicht testen: es hat zu viele Kombinationen.\n\nIch muss abbrechen.");
-}
-
 } // namespace
 
 SeiteSystemtest::SeiteSystemtest(const KatalogZustand &katalog, const AuswahlZustand &auswahl, Testlaeufer *laeufer,
@@ -142,7 +119,7 @@ void SeiteSystemtest::aufbauen()
     auto *raster = new QGridLayout(gruppe);
     raster->setContentsMargins(8, 2, 8, 4);
     raster->setVerticalSpacing(4);
-    auto *beschreibung = m_beschreibung = new QLabel(Beschreibungsanfang, gruppe);
+    auto *beschreibung = m_beschreibung = new QLabel(Beschreibungsanfang(), gruppe);
     beschreibung->setObjectName(QStringLiteral("LBeschreibung2"));
     beschreibung->setWordWrap(true);
     beschreibung->setMinimumHeight(32);
@@ -231,7 +208,7 @@ void SeiteSystemtest::aufbauen()
     auswertungLayout->addWidget(m_g2, 0, Qt::AlignHCenter);
     layout->addWidget(auswertung);
 
-    auto *hinweis = new QLabel(Bankzahlhinweis, this);
+    auto *hinweis = new QLabel(Bankzahlhinweis(), this);
     hinweis->setObjectName(QStringLiteral("bsSkinStdLabel19"));
     hinweis->setWordWrap(true);
     QFont klein = hinweis->font();
@@ -310,7 +287,7 @@ void SeiteSystemtest::BTestenClick()
             Meldungen::Information(this, KeinSystemText());
         return;
     }
-    if (m_beschreibung->text() == Beschreibungsanfang)
+    if (m_beschreibung->text() == Beschreibungsanfang())
         m_beschreibung->setText(m_auswahl.Systembeschreibung);
 
     const TSysteme s = m_katalog.Systemliste[std::size_t(index)];
@@ -393,7 +370,7 @@ void SeiteSystemtest::BTestenClick()
         break;
     case Testlaeufer::Start::Fehlgeschlagen:
         startknopfSetzen(false);
-        Meldungen::Fehler(this, Fehlertext(Trefferfehler::ZuWenigSpeicher));
+        Meldungen::Fehler(this, TrefferFehlertext(Trefferfehler::ZuWenigSpeicher));
         break;
     }
 }
@@ -413,7 +390,7 @@ void SeiteSystemtest::beendet(quint64 lauf)
     m_ergebnis = m_laeufer->ergebnis();
     if (m_ergebnis.fehler != Trefferfehler::Keiner) {
         startknopfSetzen(false);
-        Meldungen::Fehler(this, Fehlertext(m_ergebnis.fehler));
+        Meldungen::Fehler(this, TrefferFehlertext(m_ergebnis.fehler));
         return;
     }
     G2ErgebnisEintragen(m_tabelle, m_ergebnis, m_wz, m_kmin, m_kmax);

@@ -40,14 +40,6 @@ constexpr std::uint64_t Gaugeschritt = 100000;
 constexpr int DMin = 4;
 constexpr int DMax = 20;
 
-const QString Beschreibungsanfang = QStringLiteral("Systembeschreibung");
-
-const QString Bankzahlhinweis = QStringLiteral(
-    "Bankzahlen bleiben bei der Analyse eines Systems außen vor. Zum Beispiel wird ein System für Lotto, 6 aus "
-    "49, mit einer Bankzahl nur hinsichtlich seiner Auswirkungen von 2, 3, 4 und 5 Treffern untersucht. Will man "
-    "wissen, wie die Auswertung für getroffene Bankzahlen aussieht, müssen die Ergebnisse für jede getroffene "
-    "Bankzahl lediglich um je eine Zelle nach unten und nach rechts gedacht werden. ");
-
 unsigned __int128 Kombinationen(int wz, int kmax, int kmin)
 {
     unsigned __int128 summe = 0;
@@ -101,14 +93,6 @@ public:
         painter->restore();
     }
 };
-
-QString Fehlertext(Trefferfehler fehler)
-{
-    if (fehler == Trefferfehler::ZuWenigSpeicher)
-        return QStringLiteral("Für den Test dieses Systems reicht der Speicher nicht.\n\nIch muss abbrechen.");
-    return QStringLiteral(
-        "Dieses System lässt sich nicht testen: es hat zu viele Kombinationen.\n\nIch muss abbrechen.");
-}
 
 } // namespace
 
@@ -267,7 +251,7 @@ void TFSystemtestpro::aufbauen()
     oben->addWidget(hilfe);
     layout->addLayout(oben);
 
-    m_beschreibung = new QLabel(Beschreibungsanfang, this);
+    m_beschreibung = new QLabel(Beschreibungsanfang(), this);
     m_beschreibung->setObjectName(QStringLiteral("LBeschreibung2"));
     m_beschreibung->setWordWrap(true);
     m_beschreibung->setMinimumHeight(34);
@@ -382,7 +366,7 @@ void TFSystemtestpro::aufbauen()
     auswertungLayout->addWidget(m_g2, 1, Qt::AlignHCenter);
     layout->addWidget(auswertung, 1);
 
-    auto *hinweis = new QLabel(Bankzahlhinweis, this);
+    auto *hinweis = new QLabel(Bankzahlhinweis(), this);
     hinweis->setObjectName(QStringLiteral("bsSkinStdLabel19"));
     hinweis->setWordWrap(true);
     QFont klein = hinweis->font();
@@ -504,7 +488,7 @@ void TFSystemtestpro::BTestenClick()
         Meldungen::Information(this, KeinSystemText());
         return;
     }
-    if (m_beschreibung->text() == Beschreibungsanfang)
+    if (m_beschreibung->text() == Beschreibungsanfang())
         m_beschreibung->setText(m_auswahl.Systembeschreibung);
 
     const TSysteme s = m_katalog.Systemliste[std::size_t(index)];
@@ -597,7 +581,7 @@ void TFSystemtestpro::BTestenClick()
         break;
     case Testlaeufer::Start::Fehlgeschlagen:
         startknopfSetzen(false);
-        Meldungen::Fehler(this, Fehlertext(Trefferfehler::ZuWenigSpeicher));
+        Meldungen::Fehler(this, TrefferFehlertext(Trefferfehler::ZuWenigSpeicher));
         break;
     }
 }
@@ -632,7 +616,7 @@ void TFSystemtestpro::beendet(quint64 lauf)
     const Trefferergebnis &ergebnis = m_laeufer.ergebnis();
     if (ergebnis.fehler != Trefferfehler::Keiner) {
         startknopfSetzen(false);
-        Meldungen::Fehler(this, Fehlertext(ergebnis.fehler));
+        Meldungen::Fehler(this, TrefferFehlertext(ergebnis.fehler));
         return;
     }
     ergebnisEintragen(ergebnis);

@@ -176,3 +176,25 @@ Eigensystemdaten EigensystemLaden(const KatalogZustand &katalog, int index)
     }
     return daten;
 }
+
+QString TrefferFehlertext(Trefferfehler fehler)
+{
+    if (fehler == Trefferfehler::ZuWenigSpeicher)
+        return QStringLiteral("Für den Test dieses Systems reicht der Speicher nicht.\n\nIch muss abbrechen.");
+    return QStringLiteral(
+        "Dieses System lässt sich nicht testen: es hat zu viele Kombinationen.\n\nIch muss abbrechen.");
+}
+
+QString Bankzahlhinweis()
+{
+    return QStringLiteral(
+        "Bankzahlen bleiben bei der Analyse eines Systems außen vor. Zum Beispiel wird ein System für Lotto, 6 aus "
+        "49, mit einer Bankzahl nur hinsichtlich seiner Auswirkungen von 2, 3, 4 und 5 Treffern untersucht. Will man "
+        "wissen, wie die Auswertung für getroffene Bankzahlen aussieht, müssen die Ergebnisse für jede getroffene "
+        "Bankzahl lediglich um je eine Zelle nach unten und nach rechts gedacht werden. ");
+}
+
+QString Beschreibungsanfang()
+{
+    return QStringLiteral("Systembeschreibung");
+}

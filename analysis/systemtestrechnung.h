@@ -17,6 +17,12 @@
 
 struct KatalogZustand;
 
+// The texts both test windows show: the German message for an engine error, the note on
+// bankers below the grid, and the description's placeholder before a system is chosen.
+QString TrefferFehlertext(Trefferfehler fehler);
+QString Bankzahlhinweis();
+QString Beschreibungsanfang();
+
 // The lowest k a test evaluates, for rows of rg numbers (bankers not counted) and d numbers
 // of the lottery that are neither in the pool nor bankers. d is compared unsigned, so a
 // negative d gives 2.
