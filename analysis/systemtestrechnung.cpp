@@ -132,23 +132,6 @@ int G2Schriftgroesse(int spalte, const QString &text)
     return 8;
 }
 
-std::optional<std::vector<Reihenmenge>> KatalogReihenmengen(int system)
-{
-    if (system < 0 || system >= KatalogGroesse)
-        return std::nullopt;
-    const TSysteme &s = KatalogSystem(system);
-    std::vector<Reihenmenge> reihen(s.TR);
-    for (int x = 1; x <= s.TR; ++x) {
-        for (int y = 1; y <= s.RG; ++y) {
-            const int position = SystemZahl(system, s.RG, x, y);
-            if (position < 1 || position > s.WZ)
-                return std::nullopt;
-            reihen[std::size_t(x - 1)].hinzufuegen(position);
-        }
-    }
-    return reihen;
-}
-
 Eigensystemdaten EigensystemLaden(const KatalogZustand &katalog, int index)
 {
     Eigensystemdaten daten;

@@ -73,10 +73,6 @@ G2Farbe G2Hintergrund(int zeile, int spalte, const QString &text, const QString 
 // Point size of a cell's text: long figures in the narrow columns 8 to 10 are set smaller.
 int G2Schriftgroesse(int spalte, const QString &text);
 
-// The rows of a catalogue entry as pool positions; empty when a stored position lies outside
-// 1..WZ (damaged data).
-std::optional<std::vector<Reihenmenge>> KatalogReihenmengen(int system);
-
 // Reads the rows of the own system at Systemliste index `index`. fehlt: the row file does not
 // exist (dateiname then holds its name); otherwise gelesen reports what the reader found.
 struct Eigensystemdaten

@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -193,3 +194,7 @@ using Trefferfortschritt = std::function<void(std::uint64_t erledigt)>;
 // when done or stopped. Safe to call from any thread; the inputs are copied in the auftrag.
 Trefferergebnis TrefferanalyseAusfuehren(const Trefferauftrag &auftrag, const std::atomic_bool &abbruch,
                                          const Trefferfortschritt &fortschritt = {});
+
+// The rows of a catalogue entry as pool positions; empty when a stored position lies outside
+// 1..WZ (damaged data).
+std::optional<std::vector<Reihenmenge>> KatalogReihenmengen(int system);

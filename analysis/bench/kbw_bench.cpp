@@ -34,13 +34,7 @@ struct Arbeitslast
 
 std::vector<Reihenmenge> KatalogZeilen(int index)
 {
-    const TSysteme &s = KatalogSystem(index);
-    std::vector<Reihenmenge> reihen(s.TR);
-    for (int r = 1; r <= s.TR; ++r) {
-        for (int p = 1; p <= s.RG; ++p)
-            reihen[std::size_t(r - 1)].hinzufuegen(SystemZahl(index, s.RG, r, p));
-    }
-    return reihen;
+    return KatalogReihenmengen(index).value();
 }
 
 // rows distinct positions out of 1..wz per row, from a fixed seed (the same rows everywhere).

@@ -34,13 +34,7 @@ Reihenmenge Zeile(std::initializer_list<int> positionen)
 
 std::vector<Reihenmenge> KatalogZeilen(int index)
 {
-    const TSysteme &s = KatalogSystem(index);
-    std::vector<Reihenmenge> reihen(s.TR);
-    for (int r = 1; r <= s.TR; ++r) {
-        for (int p = 1; p <= s.RG; ++p)
-            reihen[std::size_t(r - 1)].hinzufuegen(SystemZahl(index, s.RG, r, p));
-    }
-    return reihen;
+    return KatalogReihenmengen(index).value();
 }
 
 Trefferauftrag Auftrag(std::vector<Reihenmenge> reihen, int wz, int kmin, int kmax,
