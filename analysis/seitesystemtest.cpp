@@ -2,11 +2,13 @@
 
 #include "ankreuzfeld.h"
 #include "auswahlzustand.h"
+#include "eigenertest.h"
 #include "katalog.h"
 #include "katalogzustand.h"
 #include "meldungen.h"
 #include "routinen.h"
 #include "systemanwenden.h"
+#include "systembeschreibung.h"
 #include "testlaeufer.h"
 
 #include <QGridLayout>
@@ -24,6 +26,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -148,6 +151,7 @@ void SeiteSystemtest::aufbauen()
     m_doppelt = new Ankreuzfeld(QStringLiteral("Doppel- Prüfung"), this);
     m_doppelt->setObjectName(QStringLiteral("cbDoppeltEgal"));
     m_doppelt->setChecked(true);
+    connect(m_doppelt, &QCheckBox::toggled, this, &SeiteSystemtest::doppelPruefungGeaendert);
     start->addWidget(m_doppelt);
     m_testen = new QPushButton(this);
     m_testen->setObjectName(QStringLiteral("BTesten"));
@@ -375,6 +379,48 @@ void SeiteSystemtest::BTestenClick()
     }
 }
 
+bool SeiteSystemtest::doppelPruefung() const
+{
+    return m_doppelt->isChecked();
+}
+
+bool SeiteSystemtest::eigenenTestStarten(const Eigentest &test, bool eigenerTest)
+{
+    if (m_laeufer->stoppen())
+        return false;
+    m_kombiAnz->setText(QLocale().toString(qlonglong(test.rechenoperationen)));
+    startknopfSetzen(true);
+    m_abbruch->hide();
+    m_fehlt->setEnabled(false);
+    const std::int64_t kombinationen = KombinationenZaehlen(test.wz, test.rg, test.kmin);
+    m_schritt = std::uint64_t(std::max<std::int64_t>(1, kombinationen / Gaugeschritte));
+    m_gauge->setRange(0, Gaugeschritte);
+    m_gauge->setValue(0);
+    GridLeeren(m_tabelle);
+    tabelleZeigen();
+    m_beschreibung->clear();
+    m_ergebnis = Trefferergebnis{};
+    m_wz = test.wz;
+    m_kmin = test.kmin;
+    m_kmax = test.rg;
+    m_eigenTr = test.tr;
+
+    switch (m_laeufer->starten(test.auftrag, eigenerTest)) {
+    case Testlaeufer::Start::Gestartet:
+        m_meinLauf = m_laeufer->lauf();
+        m_eigenerLauf = true;
+        return true;
+    case Testlaeufer::Start::Stoppanfrage:
+        startknopfSetzen(false);
+        return false;
+    case Testlaeufer::Start::Fehlgeschlagen:
+        break;
+    }
+    startknopfSetzen(false);
+    Meldungen::Fehler(this, TrefferFehlertext(Trefferfehler::ZuWenigSpeicher));
+    return false;
+}
+
 void SeiteSystemtest::fortschrittZeigen(quint64 erledigt)
 {
     if (m_meinLauf == 0 || m_laeufer->lauf() != m_meinLauf)
@@ -387,14 +433,25 @@ void SeiteSystemtest::beendet(quint64 lauf)
     if (m_meinLauf == 0 || lauf != m_meinLauf)
         return;
     m_meinLauf = 0;
+    const bool eigener = std::exchange(m_eigenerLauf, false);
     m_ergebnis = m_laeufer->ergebnis();
     if (m_ergebnis.fehler != Trefferfehler::Keiner) {
         startknopfSetzen(false);
         Meldungen::Fehler(this, TrefferFehlertext(m_ergebnis.fehler));
+        if (eigener)
+            emit eigenerTestBeendet(true, 0);
         return;
     }
     G2ErgebnisEintragen(m_tabelle, m_ergebnis, m_wz, m_kmin, m_kmax);
     tabelleZeigen();
+    if (eigener) {
+        const int garantie = EigeneGarantieErmitteln(m_ergebnis, m_wz);
+        if (!m_ergebnis.abgebrochen)
+            m_beschreibung->setText(EigeneReihenBeschreibung(m_wz, m_eigenTr, m_kmax, garantie));
+        laufEnde(m_ergebnis.abgebrochen);
+        emit eigenerTestBeendet(m_ergebnis.abgebrochen, garantie);
+        return;
+    }
     laufEnde(m_ergebnis.abgebrochen);
 }
 

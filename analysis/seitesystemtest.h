@@ -14,6 +14,7 @@ class QPushButton;
 class QTableWidget;
 class Testlaeufer;
 struct AuswahlZustand;
+struct Eigentest;
 struct KatalogZustand;
 
 // The page "Systemtest" of the main window: tests the chosen system against every draw and
@@ -52,6 +53,14 @@ public:
 
     static QString KeinSystemText();
 
+    // The test of own rows prepared by EigenenTestVorbereiten: figures, grid and gauge as for
+    // a system; eigenerTest marks it as started by "Als System testen" (a start button then
+    // stops it). False when it could not start (a test runs; the runner has been asked to
+    // stop it, or no worker could be had, with its message).
+    bool eigenenTestStarten(const Eigentest &test, bool eigenerTest);
+    // "Doppel- Prüfung": identical own rows are refused when reading them.
+    bool doppelPruefung() const;
+
 signals:
     // "Test starten" without a chosen system, with own rows typed in.
     void eigenerTestAngefordert();
@@ -61,6 +70,10 @@ signals:
     void auftretenAngefordert();
     // A run of this page has ended and its result is shown.
     void testBeendet(bool abgebrochen);
+    // An own-rows test has ended (also after an engine error, as stopped): the guarantee
+    // reached, and whether it ran to its end.
+    void eigenerTestBeendet(bool abgebrochen, int garantie);
+    void doppelPruefungGeaendert(bool an);
 
 private:
     void aufbauen();
@@ -91,4 +104,7 @@ private:
     int m_wz = 0;
     int m_kmin = 0;
     int m_kmax = 0;
+    // The running test is an own-rows test: its rows, pool and row count for the description.
+    bool m_eigenerLauf = false;
+    int m_eigenTr = 0;
 };

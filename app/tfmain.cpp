@@ -98,7 +98,7 @@ TFMain::TFMain(KbwZustand &zustand, const Datenordner &datenordner, QWidget *par
     m_systemwahl = new SeiteSystemwahl(m_zustand);
     m_zahlenwahl = new SeiteZahlenwahl(m_zustand);
     m_tippreihen = new SeiteTippreihen(m_zustand);
-    m_eigeneReihen = new SeiteEigeneReihen(m_zustand);
+    m_eigeneReihen = new SeiteEigeneReihen(m_zustand, m_zustand);
     m_testlaeufer = new Testlaeufer(this);
     m_systemtest = new SeiteSystemtest(m_zustand, m_zustand, m_testlaeufer);
     m_eigeneSysteme = new SeiteEigeneSysteme(m_zustand);

@@ -1,5 +1,7 @@
 #include "eigenereihenzustand.h"
 
+#include "reihentext.h"
+
 void Verteilungermitteln(EigeneReihenZustand &z)
 {
     constexpr int hoechstzahl = 100;
@@ -19,4 +21,27 @@ void Verteilungermitteln(EigeneReihenZustand &z)
             ++z.EigeneBankAnzahl;
         }
     }
+}
+
+void EigeneReihenUebernehmen(EigeneReihenZustand &z, const Leseergebnis &e)
+{
+    z.EigeneReihen.clear();
+    z.EigeneReihen.reserve(e.reihen.size());
+    for (const auto &reihe : e.reihen) {
+        Zahlenmenge m;
+        for (std::uint8_t v : reihe)
+            m.hinzufuegen(v);
+        z.EigeneReihen.push_back(m);
+    }
+    z.EigeneReihenAnzahl = int(e.reihen.size());
+    z.EigeneReihengroesse = e.reihengroesse;
+    z.EigenePoolMenge = e.pool;
+    z.EigenePoolAnzahl = e.poolAnzahl;
+    z.EigeneReihenGelesen = e.ok();
+}
+
+void EigeneReihenVerwerfen(EigeneReihenZustand &z)
+{
+    z.EigeneReihenGelesen = false;
+    z.EigeneReihenGetestet = false;
 }

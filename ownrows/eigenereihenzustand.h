@@ -2,6 +2,8 @@
 
 #include "systeme.h"
 
+#include <QString>
+
 #include <array>
 #include <vector>
 
@@ -19,10 +21,25 @@ struct EigeneReihenZustand
     Zahlenmenge EigeneBankMenge;
     int EigeneBankAnzahl = 0;
     int EigeneSystemRG = 0;
-    int EigeneSystemReihen = 0;
     int EigeneGarantie = 0;
     bool EigeneReihenAbgelehnt = false;
+    // For every own row the pool positions of its non-banker numbers (the last test's).
+    std::vector<Reihenmenge> EigeneSystemReihen;
+    // The comparable systems found by the last own-rows test that ran to its end.
+    struct Vergleich
+    {
+        QString text;
+        int index = -1; // Systemliste index
+    };
+    std::vector<Vergleich> VergleichTextliste;
 };
+
+struct Leseergebnis;
+
+// Takes the rows of a reading that passed every check; sets EigeneReihenGelesen.
+void EigeneReihenUebernehmen(EigeneReihenZustand &z, const Leseergebnis &e);
+// Forgets that the rows were read and tested (every change of the memo, clearing the page).
+void EigeneReihenVerwerfen(EigeneReihenZustand &z);
 
 // Counts over the own rows: EigeneVerteilung, EigeneBankMenge (numbers in every row, with at
 // least two rows) and EigeneBankAnzahl.

@@ -24,11 +24,13 @@ QString Oeffnen(QWidget *eltern, const QString &titel, const QString &ordner, co
 }
 
 QString Speichern(QWidget *eltern, const QString &titel, const QString &ordner, const QString &filter,
-                  const QString &vorschlag)
+                  const QString &vorschlag, bool ueberschreibenFragen)
 {
     if (aktiveAttrappe)
         return aktiveAttrappe->fragen(titel, ordner);
-    return QFileDialog::getSaveFileName(eltern, titel, StartPfad(ordner, vorschlag), filter);
+    const QFileDialog::Options optionen =
+        ueberschreibenFragen ? QFileDialog::Options() : QFileDialog::Options(QFileDialog::DontConfirmOverwrite);
+    return QFileDialog::getSaveFileName(eltern, titel, StartPfad(ordner, vorschlag), filter, nullptr, optionen);
 }
 
 } // namespace Dateidialoge

@@ -13,9 +13,9 @@ namespace Dateidialoge {
 
 // Returns the chosen path, or an empty text when the user cancels.
 QString Oeffnen(QWidget *eltern, const QString &titel, const QString &ordner, const QString &filter);
-// The save dialog asks before overwriting an existing file.
+// The save dialog asks before overwriting an existing file unless ueberschreibenFragen is false.
 QString Speichern(QWidget *eltern, const QString &titel, const QString &ordner, const QString &filter,
-                  const QString &vorschlag = QString());
+                  const QString &vorschlag = QString(), bool ueberschreibenFragen = true);
 
 } // namespace Dateidialoge
 
