@@ -101,10 +101,3 @@ QString TextdateiDekodieren(const QByteArray &inhalt);
 // The memo's lines as they are, CR LF after each, the last one too, in UTF-8 without a
 // byte-order mark (digits, separators and line breaks are single ASCII bytes).
 QByteArray MemoFuerDatei(const QString &text);
-
-// Tip rows as text. zellen holds the grid's rows without titles and row numbers, each with
-// its cells from column 1 on.
-// CSV: the columns up to the first one empty in the first row, joined by ";", CR LF each.
-QByteArray TippreihenCsv(const std::vector<QStringList> &zellen);
-// Clipboard: the first `breite` cells of each row joined by ",", CR LF after every line.
-QString TippreihenZwischenablage(const std::vector<QStringList> &zellen, int breite);

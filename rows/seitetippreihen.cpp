@@ -1,8 +1,13 @@
 #include "seitetippreihen.h"
 
 #include "ankreuzfeld.h"
+#include "dateidialoge.h"
+#include "dateischreiben.h"
+#include "meldungen.h"
 #include "reihenzustand.h"
 #include "tippreihenmodell.h"
+#include "tippreihentext.h"
+#include "zwischenablage.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -10,6 +15,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStandardPaths>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -93,13 +99,14 @@ SeiteTippreihen::SeiteTippreihen(const ReihenZustand &zustand, QWidget *parent) 
     auto *csvText =
         new QLabel(QStringLiteral("Gespeichert in Textdatei, Zah-\nlen durch Semikola getrennt."), csvGruppe);
     csvGruppe->layout()->addWidget(csvText);
-    Vorlaeufig(Knopf(QStringLiteral("BCSV"), QStringLiteral("Speichern..."), csvGruppe),
-               QStringLiteral("Das Speichern im CSV-Format"));
+    auto *csv = Knopf(QStringLiteral("BCSV"), QStringLiteral("Speichern..."), csvGruppe);
+    connect(csv, &QPushButton::clicked, this, &SeiteTippreihen::BCSVClick);
     rechts->addWidget(csvGruppe);
 
     auto *ablageGruppe = Gruppe(QStringLiteral("In Zwischenablage kopieren"), this);
-    Vorlaeufig(Knopf(QStringLiteral("bsSkinSpeedButton35"), QStringLiteral("In Zwischen-\nablage"), ablageGruppe),
-               QStringLiteral("Das Kopieren in die Zwischenablage"));
+    auto *ablage = Knopf(QStringLiteral("bsSkinSpeedButton35"), QStringLiteral("In Zwischen-\nablage"), ablageGruppe);
+    connect(ablage, &QPushButton::clicked, this,
+            [this] { Zwischenablage::TextSetzen(TippreihenZwischenablage(Zellen(), Reihenbreite())); });
     rechts->addWidget(ablageGruppe);
 
     auto *testGruppe = Gruppe(QStringLiteral("Zum Systemtest"), this);
@@ -131,6 +138,46 @@ SeiteTippreihen::SeiteTippreihen(const ReihenZustand &zustand, QWidget *parent) 
         emit tippreihenBildenAngefordert();
         reihenAnzeigen();
     });
+}
+
+std::vector<QStringList> SeiteTippreihen::Zellen() const
+{
+    std::vector<QStringList> zellen;
+    zellen.reserve(m_zustand.Tippreihen.size());
+    for (const auto &reihe : m_zustand.Tippreihen) {
+        QStringList z;
+        for (int v : reihe)
+            z << QString::number(v);
+        zellen.push_back(z);
+    }
+    return zellen;
+}
+
+int SeiteTippreihen::Reihenbreite() const
+{
+    for (const auto &reihe : m_zustand.Tippreihen) {
+        if (!reihe.empty())
+            return int(reihe.size());
+    }
+    return 0;
+}
+
+void SeiteTippreihen::BCSVClick()
+{
+    if (m_zustand.Tippreihen.empty() || m_zustand.Tippreihen.front().empty()) {
+        Meldungen::Information(this,
+                               QStringLiteral("Es gibt keine Tippreihen, die abgespeichert werden könnten."
+                                              "\n\nIch breche erst einmal ab."));
+        return;
+    }
+    const QString pfad = Dateidialoge::Speichern(
+        this, QStringLiteral("Save file"), QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
+        QStringLiteral("CSV-Trennzeichen getrennt (*.csv *.CSV)"), QString(), false);
+    if (pfad.isEmpty())
+        return;
+    const SchreibErgebnis e = DateiSicherSchreiben(pfad, TippreihenCsv(Zellen()));
+    if (!e.ok())
+        Meldungen::Fehler(this, SchreibFehlerText(pfad, e));
 }
 
 void SeiteTippreihen::reihenAnzeigen()

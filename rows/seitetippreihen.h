@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QStringList>
 #include <QWidget>
+
+#include <vector>
 
 class QGroupBox;
 class QTableView;
@@ -18,6 +21,8 @@ public:
     // Shows the rows last built (ReihenZustand::Tippreihen) in g1 and their count in the caption.
     void reihenAnzeigen();
     void gridZeigen(bool sichtbar);
+    // "Speichern...": the rows as a semicolon-separated file.
+    void BCSVClick();
 
 signals:
     // "Tippreihen bilden" on this page: the rows are built again by the number board.
@@ -29,6 +34,10 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    // The grid's numbers without titles and row numbers, and the numbers per row.
+    std::vector<QStringList> Zellen() const;
+    int Reihenbreite() const;
+
     const ReihenZustand &m_zustand;
     QGroupBox *m_gruppe = nullptr;
     QTableView *m_g1 = nullptr;

@@ -15,7 +15,6 @@ private slots:
     void uebernehmen();
     void textroutinen();
     void dateien();
-    void tippreihenTexte();
 };
 
 namespace {
@@ -241,15 +240,6 @@ void TstReihentext::dateien()
     QCOMPARE(MemoFuerDatei("1,2,3\n4 ,x"), QByteArray("1,2,3\r\n4 ,x\r\n"));
     QCOMPARE(MemoFuerDatei("1,2\n"), QByteArray("1,2\r\n"));
     QCOMPARE(MemoFuerDatei("\n1"), QByteArray("\r\n1\r\n"));
-}
-
-void TstReihentext::tippreihenTexte()
-{
-    const std::vector<QStringList> zellen{{"3", "8", "15", "22", "31", "40"}, {"1", "2", "4", "5", "7", "9"}};
-    QCOMPARE(TippreihenCsv(zellen), QByteArray("3;8;15;22;31;40\r\n1;2;4;5;7;9\r\n"));
-    QCOMPARE(TippreihenZwischenablage(zellen, 6), QStringLiteral("3,8,15,22,31,40\r\n1,2,4,5,7,9\r\n"));
-    // The CSV stops at the first column that is empty in the first row.
-    QCOMPARE(TippreihenCsv({{"1", "2", ""}, {"3", "4", "5"}}), QByteArray("1;2\r\n3;4\r\n"));
 }
 
 QTEST_APPLESS_MAIN(TstReihentext)
