@@ -44,6 +44,7 @@ QLabel *Statusfeld(const QString &name, const QString &text, QWidget *parent)
     feld->setFrameShadow(QFrame::Sunken);
     feld->setAlignment(Qt::AlignCenter);
     feld->setMinimumWidth(54);
+    feld->setMaximumWidth(80);
     feld->setFixedHeight(22);
     return feld;
 }
@@ -76,11 +77,14 @@ QString Startordner()
 SeiteEigeneReihen::SeiteEigeneReihen(EigeneReihenZustand &zustand, const AuswahlZustand &auswahl, QWidget *parent)
     : QWidget(parent), m_zustand(zustand), m_auswahl(auswahl)
 {
-    auto *layout = new QHBoxLayout(this);
-    layout->setContentsMargins(6, 4, 6, 4);
+    auto *seite = new QVBoxLayout(this);
+    seite->setContentsMargins(6, 2, 6, 2);
+    seite->setSpacing(4);
+    auto *layout = new QHBoxLayout;
     layout->setSpacing(8);
+    seite->addLayout(layout, 1);
 
-    // Left: the memo with its tool bars.
+    // Left: the memo with its tool bars and the reading's settings.
     auto *links = new QVBoxLayout;
     links->setSpacing(4);
     auto *titel = new QLabel(
@@ -144,6 +148,7 @@ SeiteEigeneReihen::SeiteEigeneReihen(EigeneReihenZustand &zustand, const Auswahl
     links->addLayout(memoZeile, 1);
 
     auto *einstellungen = new QHBoxLayout;
+    einstellungen->setSpacing(8);
     m_trenner = new Optionsgruppe(QStringLiteral("Trennzeichen"),
                                   {QStringLiteral("Komma"), QStringLiteral("Semikolon"), QStringLiteral("Leerzeichen"),
                                    QStringLiteral("Bindestrich")},
@@ -152,6 +157,7 @@ SeiteEigeneReihen::SeiteEigeneReihen(EigeneReihenZustand &zustand, const Auswahl
     m_trenner->setItemIndex(0);
     einstellungen->addWidget(m_trenner);
     auto *pruefen = new QVBoxLayout;
+    pruefen->setSpacing(3);
     m_detail = new Ankreuzfeld(QStringLiteral("Reihen gründ-\nlich prüfen"), this);
     m_detail->setObjectName(QStringLiteral("cbDetail"));
     m_detail->setToolTip(QStringLiteral("Reihen werden auf unnötige Leerzeichen geprüft."));
@@ -169,54 +175,64 @@ SeiteEigeneReihen::SeiteEigeneReihen(EigeneReihenZustand &zustand, const Auswahl
     zahlen->addWidget(m_ppz2, 1, 1);
     zahlen->addWidget(new QLabel(QStringLiteral("Bankzahlen"), this), 2, 0);
     zahlen->addWidget(m_pbz22, 2, 1);
+    zahlen->setColumnStretch(2, 1);
     pruefen->addLayout(zahlen);
     pruefen->addStretch();
     einstellungen->addLayout(pruefen, 1);
     links->addLayout(einstellungen);
     layout->addLayout(links, 1);
 
-    // Right: statistics, test, saving, comparison.
+    // Right: the statistics and the test.
     auto *rechts = new QVBoxLayout;
-    rechts->setSpacing(5);
+    rechts->setSpacing(4);
     m_tafel = Statistiktafel::FuerEigeneReihen(this);
     rechts->addWidget(m_tafel, 0, Qt::AlignHCenter);
     auto *verteilung = Knopf(QStringLiteral("BVerteilungEin"), QStringLiteral("Verteilung anzeigen"), this);
     verteilung->setMinimumHeight(28);
     rechts->addWidget(verteilung);
-
-    auto *testGruppe = new QGroupBox(QStringLiteral("Systemtest"), this);
-    auto *testLayout = new QHBoxLayout(testGruppe);
-    testLayout->setContentsMargins(8, 4, 8, 6);
-    auto *testen = Knopf(QStringLiteral("BEigReihenTesten"), QStringLiteral("Als System testen"), testGruppe);
+    auto *testZeile = new QHBoxLayout;
+    auto *testen = Knopf(QStringLiteral("BEigReihenTesten"), QStringLiteral("Als System testen"), this);
     testen->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
-    testLayout->addWidget(testen, 1);
-    testLayout->addWidget(new QLabel(QStringLiteral("Treffer-\ngarantie"), testGruppe));
-    m_pGarantie = Statusfeld(QStringLiteral("PGarantie"), QStringLiteral("?"), testGruppe);
+    testZeile->addWidget(testen, 1);
+    testZeile->addWidget(new QLabel(QStringLiteral("Treffer-\ngarantie"), this));
+    m_pGarantie = Statusfeld(QStringLiteral("PGarantie"), QStringLiteral("?"), this);
     m_pGarantie->setMinimumWidth(36);
-    testLayout->addWidget(m_pGarantie);
-    rechts->addWidget(testGruppe);
+    testZeile->addWidget(m_pGarantie);
+    rechts->addLayout(testZeile);
+    rechts->addStretch();
+    layout->addLayout(rechts);
+
+    // Below: saving as an own system and the comparable systems.
+    auto *unten = new QHBoxLayout;
+    unten->setSpacing(8);
+    QFont klein = font();
+    klein.setPointSizeF(klein.pointSizeF() * 0.85);
 
     auto *speichernGruppe = new QGroupBox(this);
     auto *speichernLayout = new QVBoxLayout(speichernGruppe);
-    speichernLayout->setContentsMargins(8, 4, 8, 6);
+    speichernLayout->setContentsMargins(6, 4, 6, 4);
+    speichernLayout->setSpacing(3);
     auto *speichernText = new QLabel(QStringLiteral("Das Speichern als System setzt einen Systemtest voraus. "
                                                     "Bankzahlen bleiben beim Test außen vor und werden nicht "
                                                     "gespeichert."),
                                      speichernGruppe);
     speichernText->setWordWrap(true);
+    speichernText->setFont(klein);
     speichernLayout->addWidget(speichernText);
     m_speichern = Knopf(QStringLiteral("EigSysSave"), QStringLiteral("Als System speichern"), speichernGruppe);
     speichernLayout->addWidget(m_speichern);
     speicherknopfZeigen(false);
-    rechts->addWidget(speichernGruppe);
+    unten->addWidget(speichernGruppe, 3);
 
     auto *vergleichGruppe = new QGroupBox(this);
     auto *vergleichLayout = new QGridLayout(vergleichGruppe);
-    vergleichLayout->setContentsMargins(8, 4, 8, 6);
+    vergleichLayout->setContentsMargins(6, 4, 6, 4);
+    vergleichLayout->setSpacing(4);
     auto *vergleichText =
         new QLabel(QStringLiteral("Nach einem Systemtest kann nach internen vergleichbaren Systemen gesucht werden."),
                    vergleichGruppe);
     vergleichText->setWordWrap(true);
+    vergleichText->setFont(klein);
     vergleichLayout->addWidget(vergleichText, 0, 0, 1, 4);
     auto *suchen = Knopf(QStringLiteral("BSuchen"), QStringLiteral("Suchen"), vergleichGruppe);
     vergleichLayout->addWidget(suchen, 1, 0);
@@ -227,10 +243,10 @@ SeiteEigeneReihen::SeiteEigeneReihen(EigeneReihenZustand &zustand, const Auswahl
     m_anzeigen =
         Knopf(QStringLiteral("BVSAnzeigen"), QStringLiteral("Anzeigen         (s. unten links)"), vergleichGruppe);
     m_anzeigen->setEnabled(false);
-    vergleichLayout->addWidget(m_anzeigen, 2, 0, 1, 4);
-    rechts->addWidget(vergleichGruppe);
-    rechts->addStretch();
-    layout->addLayout(rechts);
+    vergleichLayout->addWidget(m_anzeigen, 1, 3);
+    vergleichLayout->setColumnStretch(3, 1);
+    unten->addWidget(vergleichGruppe, 4);
+    seite->addLayout(unten);
 
     connect(m_m1, &QPlainTextEdit::textChanged, this, &SeiteEigeneReihen::M1Change);
     connect(oeffnen, &QPushButton::clicked, this, &SeiteEigeneReihen::laden);
