@@ -5,6 +5,8 @@
 #include "hilfesammlung.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QHelpEngine>
 #include <QPointer>
 
 namespace {
@@ -49,4 +51,28 @@ void HilfeEinrichten(const QString &ordner)
 Hilfefenster *OffenesHilfefenster()
 {
     return fenster;
+}
+
+bool HilfePruefen(int thema, QString &bericht)
+{
+    const Hilfesammlung sammlung(programmordner);
+    if (!sammlung.vorhanden()) {
+        bericht = QStringLiteral("Keine Hilfe gefunden: %1 fehlt.\n")
+                      .arg(QDir::toNativeSeparators(sammlung.sammlungsdatei()));
+        return false;
+    }
+    bericht = QStringLiteral("Hilfesammlung: %1\n").arg(QDir::toNativeSeparators(sammlung.sammlungsdatei()));
+    Hilfe::Hilfethema(thema);
+    Hilfefenster *f = OffenesHilfefenster();
+    if (!f) {
+        bericht += QStringLiteral("Die Hilfe lässt sich nicht öffnen.\n");
+        return false;
+    }
+    const bool gefunden = HilfethemaUrl(*f->engine(), thema).isValid();
+    if (gefunden)
+        bericht += QStringLiteral("Thema %1: %2\n").arg(thema).arg(f->aktuelleSeite().toString());
+    else
+        bericht += QStringLiteral("Thema %1: nicht in der Hilfe\n").arg(thema);
+    delete f;
+    return gefunden;
 }

@@ -11,3 +11,9 @@ void HilfeEinrichten(const QString &programmordner);
 
 // The viewer window once a request has opened it, else nullptr.
 Hilfefenster *OffenesHilfefenster();
+
+// For packagers and bug reports: opens the help at a topic through Hilfe::Hilfethema, as the
+// pages do, and closes it again. bericht names the collection and the page shown, or why
+// there was none. Returns false when the help is missing or lacks the topic. Needs
+// HilfeEinrichten first.
+bool HilfePruefen(int thema, QString &bericht);

@@ -92,6 +92,16 @@ QString Hilfesammlung::arbeitskopieBereitstellen(const QString &zielordner) cons
     return sammlung;
 }
 
+QString HilfeordnerFinden(const QString &programmordner)
+{
+    if (Hilfesammlung(programmordner).vorhanden())
+        return programmordner;
+    const QString installiert = QDir::cleanPath(QDir(programmordner).filePath(QStringLiteral(KBW_HILFE_INSTALLIERT)));
+    if (Hilfesammlung(installiert).vorhanden())
+        return installiert;
+    return programmordner;
+}
+
 QUrl HilfethemaUrl(const QHelpEngineCore &engine, int thema)
 {
     const QList<QHelpLink> links = engine.documentsForIdentifier(QString::number(thema));

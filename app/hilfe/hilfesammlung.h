@@ -34,5 +34,10 @@ private:
     QString m_dokumentation;
 };
 
+// The folder that holds the help collection of a program in programmordner: that folder
+// itself (the build folder), else the data folder of an installation
+// (<prefix>/share/kombiwerk for a program in <prefix>/bin). When neither holds it, programmordner.
+QString HilfeordnerFinden(const QString &programmordner);
+
 // The page of a topic number (1010, 1040, ...), or an empty URL when the collection lacks it.
 QUrl HilfethemaUrl(const QHelpEngineCore &engine, int thema);
