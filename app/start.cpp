@@ -68,7 +68,8 @@ void TFStart::indexLesen()
     const QString pfad = QDir(m_datenordner.eigeneSysteme).filePath(QLatin1String(EsyIndexName));
     const EsyIndexErgebnis index = EsyIndexLesen(pfad);
     if (index.fehler != EsyFehler::Keiner) {
-        // The built-in systems are still offered; the file stays as it is.
+        // The built-in systems are still offered; the file stays as it is, also through saves.
+        m_zustand.EigensystemeGesperrt = true;
         Meldungen::Fehler(this,
                           QStringLiteral("Das Verzeichnis der eigenen Systeme \"%1\" konnte nicht gelesen "
                                          "werden: %2\n\nDie eigenen Systeme stehen daher nicht zur Auswahl.")

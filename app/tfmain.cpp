@@ -268,6 +268,7 @@ void TFMain::seitenVerbinden()
     connect(m_groesste, &Groesstezahlleiste::biggestZZGeaendert, m_zahlenwahl, &SeiteZahlenwahl::groessteZahlSetzen);
     connect(m_systemtest, &SeiteSystemtest::auftretenAngefordert, this, &TFMain::fehltZeigen);
     connect(m_systemtest, &SeiteSystemtest::systemtestProAngefordert, this, &TFMain::systemtestProOeffnen);
+    eigeneSystemeVerbinden();
 }
 
 void TFMain::fehltZeigen()
@@ -338,7 +339,7 @@ void TFMain::systemtestProSpeichern(int anzGZ, QPoint position)
         Meldungen::Fehler(this, ergebnis.text(pfad));
 }
 
-void TFMain::systemGewaehlt(int index, bool zurZahlenwahl)
+bool TFMain::systemGewaehlt(int index, bool zurZahlenwahl)
 {
     const Systemwahl wahl = GewaehltesSystem(m_zustand, index);
     if (!wahl.gewaehlt)
@@ -347,6 +348,7 @@ void TFMain::systemGewaehlt(int index, bool zurZahlenwahl)
         m_zahlenwahl->systemAnzeigen(wahl);
     if (zurZahlenwahl)
         m_pc1->setCurrentIndex(1);
+    return wahl.gewaehlt;
 }
 
 void TFMain::zurueck()

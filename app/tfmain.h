@@ -64,7 +64,10 @@ private:
     QWidget *seiteEinrahmen(QWidget *inhalt, const char *name, const char *zurueck, const char *weiter,
                             bool testzahlen);
     void seitenVerbinden();
-    void systemGewaehlt(int index, bool zurZahlenwahl);
+    // The page "Eigene Systeme verwalten": applying, comparable systems, a rebuilt list.
+    void eigeneSystemeVerbinden();
+    // Chooses the system at index and shows it on "Zahlenwahl"; true when it could be chosen.
+    bool systemGewaehlt(int index, bool zurZahlenwahl);
     void zurueck();
     void weiter(bool testzahlen);
     void einstellungenLesen();

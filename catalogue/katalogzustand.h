@@ -27,4 +27,7 @@ struct KatalogZustand
     std::vector<int> Eigensystemnummer;
     std::vector<TEigSysteme> Eigensystemliste;
     QString EigeneSystemeOrdner; // folder of the index and the own-system row files
+    // Set when the index existed but could not be read at start: saving or deleting would
+    // overwrite records that were never loaded, so both are refused until the next start.
+    bool EigensystemeGesperrt = false;
 };

@@ -74,6 +74,9 @@ QString EigeneReihendatei(const KatalogZustand &zustand, int index, const QStrin
     if (nummer < 0 || nummer >= int(zustand.Eigensystemliste.size()))
         return QString();
     const std::string &fn = zustand.Eigensystemliste[std::size_t(nummer)].fn;
+    // A name like "../x.csv" would lead out of the folder: such a record has no file.
+    if (!IstSichererDateiname(fn))
+        return QString();
     return QDir(ordner).filePath(QString::fromLatin1(fn.data(), qsizetype(fn.size())));
 }
 

@@ -25,7 +25,8 @@ void SystemlisteAufbauen(KatalogZustand &zustand, int grenze, const QString &eig
 int NutzbareEigensysteme(const std::vector<TEigSysteme> &eintraege, const QString &ordner);
 
 // The row file of the own system at Systemliste index `index` in `ordner`, or an empty text
-// when the index is no own system. The file may have been deleted since the list was built.
+// when the index is no own system or its record's name is no safe plain file name. The file
+// may have been deleted since the list was built.
 QString EigeneReihendatei(const KatalogZustand &zustand, int index, const QString &ordner);
 
 // The number of systems the start window announces: for every tip-row size 4..10, the
