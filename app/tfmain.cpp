@@ -269,6 +269,7 @@ void TFMain::seitenVerbinden()
     connect(m_systemtest, &SeiteSystemtest::auftretenAngefordert, this, &TFMain::fehltZeigen);
     connect(m_systemtest, &SeiteSystemtest::systemtestProAngefordert, this, &TFMain::systemtestProOeffnen);
     eigeneSystemeVerbinden();
+    eigeneReihenVerbinden();
 }
 
 void TFMain::fehltZeigen()

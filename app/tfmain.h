@@ -81,6 +81,16 @@ private:
     void systemtestProOeffnen(const QString &beschreibung);
     void systemtestProSpeichern(int anzGZ, QPoint position);
 
+    // Own rows: their test, saving them as an own system, the comparable systems.
+    enum class Testursprung { EigeneReihen, Speichern, Suchen };
+    void eigeneReihenVerbinden();
+    void eigenenTestStarten(Testursprung ursprung);
+    void eigenerTestBeendet(bool abgebrochen, int garantie);
+    void eigenesSystemSpeichern();
+    void eigenesSystemSchreiben();
+    void vergleichSuchen();
+    void nachEigenemTest();
+
     KbwZustand &m_zustand;
     Datenordner m_datenordner;
     Einstellungswerte m_werte; // values of the settings keys as last read
@@ -103,4 +113,9 @@ private:
     Testlaeufer *m_testlaeufer = nullptr;
     // At most one, created on first use and destroyed when it closes.
     QPointer<TFSystemtestpro> m_systemtestpro;
+    // The own-rows test that runs and what follows it.
+    bool m_eigenerTestAktiv = false;
+    Testursprung m_testursprung = Testursprung::EigeneReihen;
+    // Saving or searching waits for its test and the pause after it: further clicks wait too.
+    bool m_eigenerAblauf = false;
 };
