@@ -1,7 +1,11 @@
 #pragma once
 
+#include <QStringList>
 #include <QWidget>
 
+#include <vector>
+
+class Ankreuzfeld;
 class QGroupBox;
 class QTableView;
 class Tippreihenmodell;
@@ -24,13 +28,19 @@ signals:
     void tippreihenBildenAngefordert();
     // "Zum Test": the rows are to be tested on the page "Systemtest".
     void zumSystemtestAngefordert();
+    // "Excel- Export": the rows as g1 shows them; with cbMit ticked also its column titles,
+    // from the corner above the row numbers to the last number column, else no titles.
+    void excelExportAngefordert(const std::vector<std::vector<int>> &reihen, const QStringList &titel);
 
 protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    void BExcelClick();
+
     const ReihenZustand &m_zustand;
     QGroupBox *m_gruppe = nullptr;
     QTableView *m_g1 = nullptr;
     Tippreihenmodell *m_modell = nullptr;
+    Ankreuzfeld *m_mit = nullptr;
 };
