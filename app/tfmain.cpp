@@ -19,7 +19,9 @@
 #include "symbole.h"
 #include "systembeschreibung.h"
 #include "systemtestpro.h"
+#include "tabellenaustausch.h"
 #include "testlaeufer.h"
+#include "zwischen.h"
 
 #include <QCloseEvent>
 #include <QCursor>
@@ -266,6 +268,11 @@ void TFMain::seitenVerbinden()
     // Lowering the maximum below the pool slider's value moves the value and runs its change handler.
     connect(m_groesste, &Groesstezahlleiste::biggestZZGeaendert, m_systemwahl, &SeiteSystemwahl::groessteZahlSetzen);
     connect(m_groesste, &Groesstezahlleiste::biggestZZGeaendert, m_zahlenwahl, &SeiteZahlenwahl::groessteZahlSetzen);
+    connect(m_tippreihen, &SeiteTippreihen::excelExportAngefordert, this,
+            [this](const std::vector<std::vector<int>> &reihen, const QStringList &titel) {
+                TippreihenTabelleExportieren(this, reihen, titel, m_datenordner.basis);
+            });
+    connect(m_zahlenwahl, &SeiteZahlenwahl::zwischenablageWerkzeugAngefordert, this, &TFMain::zwischenZeigen);
     connect(m_systemtest, &SeiteSystemtest::auftretenAngefordert, this, &TFMain::fehltZeigen);
     connect(m_systemtest, &SeiteSystemtest::systemtestProAngefordert, this, &TFMain::systemtestProOeffnen);
     eigeneSystemeVerbinden();
@@ -294,6 +301,17 @@ void TFMain::fehltZeigen()
         fenster->ergebnisSetzen(m_systemtest->ergebnis());
         fenster->KombinationenAnzeigen(2);
     }
+}
+
+void TFMain::zwischenZeigen()
+{
+    FormularZeigen(QStringLiteral("FZwischen"), [this]() -> QWidget * {
+        auto *fenster = new TFZwischen(m_zustand, m_zustand, this);
+        fenster->move(frameGeometry().center() - fenster->rect().center());
+        // The numbers land on the board as clicks would, one after the other.
+        connect(fenster, &TFZwischen::wahlzahlUebertragen, m_zahlenwahl, &SeiteZahlenwahl::zahlenwahl);
+        return fenster;
+    });
 }
 
 void TFMain::systemtestProOeffnen(const QString &beschreibung)

@@ -76,6 +76,8 @@ private:
     // Saves a window position under name; says so briefly at hinweisBei, or why it failed.
     void positionSichern(QWidget *fenster, const QString &name, QPoint position, QPoint hinweisBei);
     void fehltZeigen();
+    // "Aus Zwischen- ablage einfügen": the copy-and-paste tool, made once and then shown again.
+    void zwischenZeigen();
     void taschenrechnerStarten();
     // "Systemtest Pro...": opens the window, or brings the open one back.
     void systemtestProOeffnen(const QString &beschreibung);

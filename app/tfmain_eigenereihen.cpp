@@ -12,8 +12,10 @@
 #include "seiteeigenesysteme.h"
 #include "seitesystemtest.h"
 #include "systemliste.h"
+#include "tabellenaustausch.h"
 #include "testlaeufer.h"
 
+#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -53,6 +55,37 @@ void TFMain::eigeneReihenVerbinden()
     });
     connect(m_groesste, &Groesstezahlleiste::biggestZZGeaendert, m_eigeneReihen,
             &SeiteEigeneReihen::groessteZahlSetzen);
+
+    connect(m_eigeneReihen, &SeiteEigeneReihen::excelImportAngefordert, this, [this] {
+        if (!m_eigeneReihen->ueberschreibenErlaubt(SeiteEigeneReihen::UeberschreibenFrage()))
+            return;
+        m_eigeneReihen->BMemoClearClick();
+        const auto import =
+            EigeneReihenTabelleImportieren(this, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+        if (!import)
+            return;
+        m_eigeneReihen->memoTextSetzen(import->zeilen.join(QLatin1Char('\n')));
+        m_eigeneReihen->dateinameSetzen(import->dateiname);
+    });
+    connect(m_eigeneReihen, &SeiteEigeneReihen::excelExportAngefordert, this, [this] {
+        if (m_eigeneReihen->memoLeer()) {
+            Meldungen::Information(this, KeineTippreihenZumExportText());
+            return;
+        }
+        if (!m_zustand.EigeneReihenGelesen && !m_eigeneReihen->Verarbeitungsstart())
+            return;
+        std::vector<std::vector<int>> reihen;
+        reihen.reserve(m_zustand.EigeneReihen.size());
+        for (const Zahlenmenge &menge : m_zustand.EigeneReihen) {
+            std::vector<int> reihe;
+            for (int v = 1; v <= Zahlenmenge::Grenze; ++v) {
+                if (menge.enthaelt(v))
+                    reihe.push_back(v);
+            }
+            reihen.push_back(std::move(reihe));
+        }
+        EigeneReihenTabelleExportieren(this, reihen, m_datenordner.basis);
+    });
 }
 
 void TFMain::eigenenTestStarten(Testursprung ursprung)

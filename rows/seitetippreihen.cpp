@@ -19,6 +19,8 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 QGroupBox *Gruppe(const QString &titel, QWidget *parent)
@@ -37,13 +39,6 @@ QPushButton *Knopf(const QString &name, const QString &text, QGroupBox *gruppe)
     knopf->setMinimumHeight(34);
     gruppe->layout()->addWidget(knopf);
     return knopf;
-}
-
-// Created now so that the page is complete; the function comes with a later version.
-void Vorlaeufig(QWidget *w, const QString &was)
-{
-    w->setEnabled(false);
-    w->setToolTip(was + QStringLiteral(" folgt."));
 }
 
 } // namespace
@@ -124,14 +119,13 @@ SeiteTippreihen::SeiteTippreihen(const ReihenZustand &zustand, QWidget *parent) 
     auto *excel = new QPushButton(QStringLiteral("Excel-\nExport"), excelGruppe);
     excel->setObjectName(QStringLiteral("BExcel"));
     excel->setMinimumSize(110, 34);
-    Vorlaeufig(excel, QStringLiteral("Der Export in eine Tabellenkalkulation"));
     excelLayout->addWidget(excel);
-    auto *mit = new Ankreuzfeld(QStringLiteral("mit Reihennummer und Spaltenüberschriften"), excelGruppe);
-    mit->setObjectName(QStringLiteral("cbMit"));
-    Vorlaeufig(mit, QStringLiteral("Der Export in eine Tabellenkalkulation"));
-    excelLayout->addWidget(mit);
+    m_mit = new Ankreuzfeld(QStringLiteral("mit Reihennummer und Spaltenüberschriften"), excelGruppe);
+    m_mit->setObjectName(QStringLiteral("cbMit"));
+    excelLayout->addWidget(m_mit);
     excelLayout->addStretch();
     layout->addWidget(excelGruppe);
+    connect(excel, &QPushButton::clicked, this, &SeiteTippreihen::BExcelClick);
 
     connect(bilden, &QPushButton::clicked, this, [this] {
         // Also after a failure: a broken row file leaves no rows to show.
@@ -187,6 +181,30 @@ void SeiteTippreihen::reihenAnzeigen()
     if (!m_zustand.Tippreihen.empty() && !m_zustand.Tippreihen.front().empty())
         m_gruppe->setTitle(QStringLiteral("%1 Tippreihen").arg(m_zustand.Tippreihen.size()));
     m_g1->scrollToTop();
+}
+
+void SeiteTippreihen::BExcelClick()
+{
+    // What the grid shows: its rows up to the first empty cell, and its titles.
+    std::vector<std::vector<int>> reihen;
+    int breiteste = 0;
+    for (int r = 0; r < m_modell->rowCount(); ++r) {
+        std::vector<int> reihe;
+        for (int c = 1; c < m_modell->columnCount(); ++c) {
+            const QVariant zahl = m_modell->index(r, c).data();
+            if (!zahl.isValid())
+                break;
+            reihe.push_back(zahl.toInt());
+        }
+        breiteste = std::max(breiteste, int(reihe.size()));
+        reihen.push_back(std::move(reihe));
+    }
+    QStringList titel;
+    if (m_mit->isChecked()) {
+        for (int c = 0; c <= breiteste; ++c)
+            titel.append(m_modell->headerData(c, Qt::Horizontal).toString());
+    }
+    emit excelExportAngefordert(reihen, titel);
 }
 
 void SeiteTippreihen::gridZeigen(bool sichtbar)

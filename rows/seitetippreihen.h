@@ -5,6 +5,7 @@
 
 #include <vector>
 
+class Ankreuzfeld;
 class QGroupBox;
 class QTableView;
 class Tippreihenmodell;
@@ -29,6 +30,9 @@ signals:
     void tippreihenBildenAngefordert();
     // "Zum Test": the rows are to be tested on the page "Systemtest".
     void zumSystemtestAngefordert();
+    // "Excel- Export": the rows as g1 shows them; with cbMit ticked also its column titles,
+    // from the corner above the row numbers to the last number column, else no titles.
+    void excelExportAngefordert(const std::vector<std::vector<int>> &reihen, const QStringList &titel);
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -37,9 +41,11 @@ private:
     // The grid's numbers without titles and row numbers, and the numbers per row.
     std::vector<QStringList> Zellen() const;
     int Reihenbreite() const;
+    void BExcelClick();
 
     const ReihenZustand &m_zustand;
     QGroupBox *m_gruppe = nullptr;
     QTableView *m_g1 = nullptr;
     Tippreihenmodell *m_modell = nullptr;
+    Ankreuzfeld *m_mit = nullptr;
 };

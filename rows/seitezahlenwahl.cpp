@@ -217,8 +217,7 @@ QWidget *SeiteZahlenwahl::zahlentafelBauen()
     zufallLayout->setSpacing(6);
     auto *zwischen = new QPushButton(QStringLiteral("Aus Zwischen-\nablage einfügen"), zufall);
     zwischen->setObjectName(QStringLiteral("BZwischen"));
-    zwischen->setEnabled(false);
-    zwischen->setToolTip(QStringLiteral("Das Werkzeug zum Einfügen aus der Zwischenablage folgt."));
+    connect(zwischen, &QPushButton::clicked, this, &SeiteZahlenwahl::zwischenablageWerkzeugAngefordert);
     auto *alle = new QPushButton(QStringLiteral("Alle Zahlen"), zufall);
     alle->setObjectName(QStringLiteral("bsSkinSpeedButton18"));
     auto *einsBis = new QPushButton(QStringLiteral("1 bis WZ"), zufall);

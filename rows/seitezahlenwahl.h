@@ -43,6 +43,8 @@ signals:
     void reihenVorbereitet(bool gebildet);
     // An attempt to build rows for a chosen system: the test figures follow it.
     void testzahlenFaellig();
+    // "Aus Zwischen- ablage einfügen": the copy-and-paste tool is to be shown.
+    void zwischenablageWerkzeugAngefordert();
 
 private:
     QWidget *zahlentafelBauen();

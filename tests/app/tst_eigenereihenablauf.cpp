@@ -1,9 +1,11 @@
 // Own rows inside the main window: the test from "Eigene Reihen", saving after the test, the
 // comparable systems and applying the saved own system.
+#include "dateidialoge.h"
 #include "eigensystemdatei.h"
 #include "kbwzustand.h"
 #include "meldungen.h"
 #include "start.h"
+#include "tabellenaustausch.h"
 #include "tfmain.h"
 
 #include <QDir>
@@ -30,6 +32,7 @@ private slots:
     void speichernTestetZuerst();
     void suchenFindetVergleichbare();
     void abgelehnteReihenWerdenNichtGespeichert();
+    void tabelleHinUndZurueck();
 
 private:
     std::unique_ptr<TFMain> starten();
@@ -41,7 +44,7 @@ private:
             qFatal("%s fehlt", name);
         return w;
     }
-    void klick(const char *name) { finde<QPushButton>(name)->click(); }
+    void klick(const char *name) { finde<QAbstractButton>(name)->click(); }
 
     QString m_basis;
     std::unique_ptr<KbwZustand> m_zustand;
@@ -153,6 +156,30 @@ void TstEigeneReihenAblauf::abgelehnteReihenWerdenNichtGespeichert()
              QStringList{"Mit diesen Tippreihen macht ein Systemtest keinen Sinn.\n\nIch breche ab."});
     QCOMPARE(m_fenster->PC1()->currentIndex(), 3);
     QVERIFY(!QFile::exists(m_basis + "/EigeneSysteme/ESY1.csv"));
+}
+
+void TstEigeneReihenAblauf::tabelleHinUndZurueck()
+{
+    // Exported own rows come back through the import as the same rows, each ascending.
+    TabellenprogrammAttrappe programm;
+    DateidialogAttrappe dialoge;
+    m_fenster->PC1()->setCurrentIndex(3);
+    finde<QPlainTextEdit>("M1")->setPlainText("40,3,22\n1,2,5");
+    klick("BExcelExport");
+    QCOMPARE(programm.geoeffnet.size(), 1);
+    QVERIFY(m_meldungen.texte().isEmpty());
+    m_meldungen.antworten(Meldungen::Antwort::Ja);
+    dialoge.antworten(programm.geoeffnet.front());
+    klick("bsSkinSpeedButton15");
+    QCOMPARE(finde<QPlainTextEdit>("M1")->toPlainText(), QStringLiteral("3,22,40\n1,2,5"));
+    QCOMPARE(finde<QLabel>("LDatei")->text(), QFileInfo(programm.geoeffnet.front()).fileName());
+
+    // Nothing to export: the message, and no file.
+    klick("BMemoClear");
+    m_meldungen.leeren();
+    klick("BExcelExport");
+    QCOMPARE(m_meldungen.texte(), QStringList{KeineTippreihenZumExportText()});
+    QCOMPARE(programm.geoeffnet.size(), 1);
 }
 
 QTEST_MAIN(TstEigeneReihenAblauf)

@@ -140,7 +140,10 @@ void TstSeiteZahlenwahl::controlsVorhanden()
         m_f->finde(QLatin1String(name));
     for (const char *name : {"LBeschreibung", "PPool", "PBZ", "PPZ", "PBZ2", "PNummer1", "PNummerWert100"})
         m_f->finde<QLabel>(QLatin1String(name));
-    QVERIFY(!m_f->finde(QStringLiteral("BZwischen"))->isEnabled());
+    // "Aus Zwischen- ablage einfügen" asks the main window for the copy-and-paste tool.
+    QSignalSpy werkzeug(m_f->zahlenwahl, &SeiteZahlenwahl::zwischenablageWerkzeugAngefordert);
+    m_f->klick(QStringLiteral("BZwischen"));
+    QCOMPARE(werkzeug.count(), 1);
     QVERIFY(m_f->finde(QStringLiteral("BCSV"))->isEnabled());
     QVERIFY(m_f->finde<QCheckBox>(QStringLiteral("cbMischen"))->text() == QStringLiteral("Systemreihen variieren"));
     QCOMPARE(m_f->finde<QLabel>(QStringLiteral("PNummer7"))->text(), QStringLiteral("7"));
