@@ -61,6 +61,8 @@ signals:
     void auftretenAngefordert();
     // A run of this page has ended and its result is shown.
     void testBeendet(bool abgebrochen);
+    // bsSkinSpeedButton33: a screenshot of the panel PFoto.
+    void abbildAngefordert(QWidget *panel);
 
 private:
     void aufbauen();
@@ -83,6 +85,7 @@ private:
     QLabel *m_abbruch = nullptr;
     QTableWidget *m_g2 = nullptr;
     QPushButton *m_fehlt = nullptr;
+    QWidget *m_pFoto = nullptr;
 
     G2Tabelle m_tabelle;
     Trefferergebnis m_ergebnis;

@@ -20,6 +20,7 @@
 #include "systembeschreibung.h"
 #include "systemtestpro.h"
 #include "testlaeufer.h"
+#include "werkzeuge.h"
 
 #include <QCloseEvent>
 #include <QCursor>
@@ -268,6 +269,12 @@ void TFMain::seitenVerbinden()
     connect(m_groesste, &Groesstezahlleiste::biggestZZGeaendert, m_zahlenwahl, &SeiteZahlenwahl::groessteZahlSetzen);
     connect(m_systemtest, &SeiteSystemtest::auftretenAngefordert, this, &TFMain::fehltZeigen);
     connect(m_systemtest, &SeiteSystemtest::systemtestProAngefordert, this, &TFMain::systemtestProOeffnen);
+    // The screenshot buttons and the logo.
+    connect(m_zahlenwahl, &SeiteZahlenwahl::abbildAngefordert, this,
+            [this](QWidget *panel) { AbbildZeigen(panel, 480, 340, m_datenordner.shots, this); });
+    connect(m_systemtest, &SeiteSystemtest::abbildAngefordert, this,
+            [this](QWidget *panel) { AbbildZeigen(panel, 145, 373, m_datenordner.shots, this); });
+    connect(m_zahlenwahl, &SeiteZahlenwahl::logoGeklickt, this, [this] { WebseiteOeffnen(this); });
 }
 
 void TFMain::fehltZeigen()
@@ -319,6 +326,9 @@ void TFMain::systemtestProOeffnen(const QString &beschreibung)
         }
         fenster->einstellungenSetzen(anzGZ, position);
         connect(fenster, &TFSystemtestpro::taschenrechnerAngefordert, this, [this] { taschenrechnerStarten(); });
+        connect(fenster, &TFSystemtestpro::nueberKAngefordert, this, [this] { NueberKZeigen(this); });
+        connect(fenster, &TFSystemtestpro::kalenderAngefordert, this, [this] { KalenderZeigen(this); });
+        connect(fenster, &TFSystemtestpro::updateAngefordert, this, [this] { updateZeigen(); });
         connect(fenster, &TFSystemtestpro::schliesst, this, &TFMain::systemtestProSpeichern);
         m_systemtestpro = fenster;
     }

@@ -74,6 +74,7 @@ private:
     void positionSichern(QWidget *fenster, const QString &name, QPoint position, QPoint hinweisBei);
     void fehltZeigen();
     void taschenrechnerStarten();
+    void updateZeigen();
     // "Systemtest Pro...": opens the window, or brings the open one back.
     void systemtestProOeffnen(const QString &beschreibung);
     void systemtestProSpeichern(int anzGZ, QPoint position);

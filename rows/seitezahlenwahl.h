@@ -43,6 +43,10 @@ signals:
     void reihenVorbereitet(bool gebildet);
     // An attempt to build rows for a chosen system: the test figures follow it.
     void testzahlenFaellig();
+    // BFoto2: a screenshot of the panel PFoto2 (header, number board, statistics).
+    void abbildAngefordert(QWidget *panel);
+    // The logo at the foot: the vendor's web page.
+    void logoGeklickt();
 
 private:
     QWidget *zahlentafelBauen();
@@ -61,4 +65,5 @@ private:
     QLabel *m_pbz2 = nullptr;
     Statistiktafel *m_statistik = nullptr;
     Ankreuzfeld *m_mischen = nullptr;
+    QWidget *m_pFoto2 = nullptr;
 };
