@@ -3,6 +3,7 @@
 #include "ankreuzfeld.h"
 #include "auswahlzustand.h"
 #include "eigenertest.h"
+#include "kamera.h"
 #include "katalog.h"
 #include "katalogzustand.h"
 #include "meldungen.h"
@@ -138,13 +139,19 @@ void SeiteSystemtest::aufbauen()
     kombiAnz->setMinimumWidth(140);
     raster->addWidget(kombiAnz, 1, 1, Qt::AlignLeft);
     raster->setColumnStretch(2, 1);
-    // The screenshot window arrives with a later version.
-    auto *abbild = new QPushButton(style()->standardIcon(QStyle::SP_DesktopIcon), QString(), gruppe);
+    auto *abbild = new QPushButton(Kamerasymbol(), QString(), gruppe);
+    abbild->setIconSize(QSize(22, 22));
     abbild->setObjectName(QStringLiteral("bsSkinSpeedButton33"));
-    abbild->setEnabled(false);
-    abbild->setToolTip(QStringLiteral("Das Bildschirmfoto der Seite folgt."));
+    abbild->setToolTip(QStringLiteral("Bildschirmfoto des Systemtests"));
+    connect(abbild, &QPushButton::clicked, this, [this] { emit abbildAngefordert(m_pFoto); });
     raster->addWidget(abbild, 1, 3, Qt::AlignRight);
-    layout->addWidget(gruppe);
+    // PFoto, the part the screenshot button captures: the system, the start row and the results.
+    m_pFoto = new QWidget(this);
+    m_pFoto->setObjectName(QStringLiteral("PFoto"));
+    auto *fotoLayout = new QVBoxLayout(m_pFoto);
+    fotoLayout->setContentsMargins(0, 0, 0, 0);
+    fotoLayout->setSpacing(4);
+    fotoLayout->addWidget(gruppe);
 
     auto *start = new QHBoxLayout;
     start->setSpacing(10);
@@ -164,7 +171,7 @@ void SeiteSystemtest::aufbauen()
     m_gauge->setValue(0);
     m_gauge->setTextVisible(false);
     start->addWidget(m_gauge, 1);
-    layout->addLayout(start);
+    fotoLayout->addLayout(start);
 
     auto *auswertung = new QGroupBox(QStringLiteral("Systemauswertung"), this);
     auto *auswertungLayout = new QVBoxLayout(auswertung);
@@ -210,7 +217,8 @@ void SeiteSystemtest::aufbauen()
     m_tabelle = G2Fuellen();
     tabelleZeigen();
     auswertungLayout->addWidget(m_g2, 0, Qt::AlignHCenter);
-    layout->addWidget(auswertung);
+    fotoLayout->addWidget(auswertung);
+    layout->addWidget(m_pFoto);
 
     auto *hinweis = new QLabel(Bankzahlhinweis(), this);
     hinweis->setObjectName(QStringLiteral("bsSkinStdLabel19"));

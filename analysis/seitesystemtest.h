@@ -74,6 +74,8 @@ signals:
     // reached, and whether it ran to its end.
     void eigenerTestBeendet(bool abgebrochen, int garantie);
     void doppelPruefungGeaendert(bool an);
+    // bsSkinSpeedButton33: a screenshot of the panel PFoto.
+    void abbildAngefordert(QWidget *panel);
 
 private:
     void aufbauen();
@@ -96,6 +98,7 @@ private:
     QLabel *m_abbruch = nullptr;
     QTableWidget *m_g2 = nullptr;
     QPushButton *m_fehlt = nullptr;
+    QWidget *m_pFoto = nullptr;
 
     G2Tabelle m_tabelle;
     Trefferergebnis m_ergebnis;

@@ -219,7 +219,6 @@ void TFSystemtestpro::aufbauen()
     layout->setSpacing(6);
 
     // Tool bar: close and the main window's tools on the left, position note and help on the right.
-    const QString folgt = QStringLiteral(" (noch nicht verfügbar)");
     auto *oben = new QHBoxLayout;
     oben->setSpacing(2);
     QToolButton *schliessen = werkzeugknopf("BClose", style()->standardIcon(QStyle::SP_DialogCloseButton),
@@ -227,19 +226,22 @@ void TFSystemtestpro::aufbauen()
     connect(schliessen, &QToolButton::clicked, this, &QWidget::close);
     oben->addWidget(schliessen);
     oben->addSpacing(8);
-    oben->addWidget(werkzeugknopf("bsSkinSpeedButton6", style()->standardIcon(QStyle::SP_FileDialogContentsView),
-                                  QStringLiteral("n über k berechnen") + folgt));
-    oben->addWidget(werkzeugknopf("bsSkinSpeedButton14", style()->standardIcon(QStyle::SP_FileDialogDetailedView),
-                                  QStringLiteral("Kalender") + folgt));
+    QToolButton *nueberk = werkzeugknopf("bsSkinSpeedButton6", style()->standardIcon(QStyle::SP_FileDialogContentsView),
+                                         QStringLiteral("n über k berechnen"));
+    connect(nueberk, &QToolButton::clicked, this, &TFSystemtestpro::nueberKAngefordert);
+    oben->addWidget(nueberk);
+    QToolButton *kalender = werkzeugknopf(
+        "bsSkinSpeedButton14", style()->standardIcon(QStyle::SP_FileDialogDetailedView), QStringLiteral("Kalender"));
+    connect(kalender, &QToolButton::clicked, this, &TFSystemtestpro::kalenderAngefordert);
+    oben->addWidget(kalender);
     QToolButton *rechner = werkzeugknopf("bsSkinSpeedButton3", style()->standardIcon(QStyle::SP_ComputerIcon),
                                          QStringLiteral("Taschenrechner"));
     connect(rechner, &QToolButton::clicked, this, &TFSystemtestpro::taschenrechnerAngefordert);
     oben->addWidget(rechner);
-    oben->addWidget(werkzeugknopf("BUpdate", style()->standardIcon(QStyle::SP_BrowserReload),
-                                  QStringLiteral("Update-Prüfung") + folgt));
-    // The windows behind these come with later versions.
-    for (const char *name : {"bsSkinSpeedButton6", "bsSkinSpeedButton14", "BUpdate"})
-        findChild<QToolButton *>(QLatin1String(name))->setEnabled(false);
+    QToolButton *update =
+        werkzeugknopf("BUpdate", style()->standardIcon(QStyle::SP_BrowserReload), QStringLiteral("Update-Prüfung"));
+    connect(update, &QToolButton::clicked, this, &TFSystemtestpro::updateAngefordert);
+    oben->addWidget(update);
     oben->addStretch();
     auto *label10 = new QLabel(QStringLiteral("Fensterposition wird automatisch gespeichert"), this);
     label10->setObjectName(QStringLiteral("Label10"));

@@ -89,8 +89,11 @@ public:
     static QString KeinSystemText();
 
 signals:
-    // The calculator button of the tool bar.
+    // The tool buttons of the tool bar: the main window's tools.
     void taschenrechnerAngefordert();
+    void nueberKAngefordert();
+    void kalenderAngefordert();
+    void updateAngefordert();
     // The window closes (and is then destroyed): d and the top-left corner of its client area
     // to be saved.
     void schliesst(int anzGZ, QPoint position);

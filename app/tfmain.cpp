@@ -22,6 +22,7 @@
 #include "tabellenaustausch.h"
 #include "testlaeufer.h"
 #include "zwischen.h"
+#include "werkzeuge.h"
 
 #include <QCloseEvent>
 #include <QCursor>
@@ -277,6 +278,12 @@ void TFMain::seitenVerbinden()
     connect(m_systemtest, &SeiteSystemtest::systemtestProAngefordert, this, &TFMain::systemtestProOeffnen);
     eigeneSystemeVerbinden();
     eigeneReihenVerbinden();
+    // The screenshot buttons and the logo.
+    connect(m_zahlenwahl, &SeiteZahlenwahl::abbildAngefordert, this,
+            [this](QWidget *panel) { AbbildZeigen(panel, 480, 340, m_datenordner.shots, this); });
+    connect(m_systemtest, &SeiteSystemtest::abbildAngefordert, this,
+            [this](QWidget *panel) { AbbildZeigen(panel, 145, 373, m_datenordner.shots, this); });
+    connect(m_zahlenwahl, &SeiteZahlenwahl::logoGeklickt, this, [this] { WebseiteOeffnen(this); });
 }
 
 void TFMain::fehltZeigen()
@@ -339,6 +346,9 @@ void TFMain::systemtestProOeffnen(const QString &beschreibung)
         }
         fenster->einstellungenSetzen(anzGZ, position);
         connect(fenster, &TFSystemtestpro::taschenrechnerAngefordert, this, [this] { taschenrechnerStarten(); });
+        connect(fenster, &TFSystemtestpro::nueberKAngefordert, this, [this] { NueberKZeigen(this); });
+        connect(fenster, &TFSystemtestpro::kalenderAngefordert, this, [this] { KalenderZeigen(this); });
+        connect(fenster, &TFSystemtestpro::updateAngefordert, this, [this] { updateZeigen(); });
         connect(fenster, &TFSystemtestpro::schliesst, this, &TFMain::systemtestProSpeichern);
         m_systemtestpro = fenster;
     }

@@ -79,6 +79,7 @@ private:
     // "Aus Zwischen- ablage einfügen": the copy-and-paste tool, made once and then shown again.
     void zwischenZeigen();
     void taschenrechnerStarten();
+    void updateZeigen();
     // "Systemtest Pro...": opens the window, or brings the open one back.
     void systemtestProOeffnen(const QString &beschreibung);
     void systemtestProSpeichern(int anzGZ, QPoint position);

@@ -2,12 +2,10 @@
 #include "tfmain.h"
 
 #include "hilfeaufruf.h"
-#include "meldungen.h"
 #include "symbole.h"
+#include "werkzeuge.h"
 
 #include <QMenuBar>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTabWidget>
 #include <QToolBar>
 #include <QToolButton>
@@ -25,9 +23,6 @@ QToolButton *Knopf(QToolBar *leiste, const char *name, Werkzeugsymbol symbol, co
     return knopf;
 }
 
-// Windows that come with later versions of the program: their commands stay disabled.
-const QString FolgtHinweis = QStringLiteral(" (noch nicht verfügbar)");
-
 } // namespace
 
 void TFMain::menueAufbauen()
@@ -40,17 +35,17 @@ void TFMain::menueAufbauen()
     QMenu *extras = menuBar()->addMenu(QStringLiteral("&Extras"));
     QAction *nueberk = extras->addAction(QStringLiteral("&n über k berechnen"));
     nueberk->setObjectName(QStringLiteral("MNueberK"));
-    nueberk->setEnabled(false);
+    connect(nueberk, &QAction::triggered, this, [this] { NueberKZeigen(this); });
     QAction *kalender = extras->addAction(QStringLiteral("&Kalender"));
     kalender->setObjectName(QStringLiteral("MKalender"));
-    kalender->setEnabled(false);
+    connect(kalender, &QAction::triggered, this, [this] { KalenderZeigen(this); });
     QAction *rechner = extras->addAction(QStringLiteral("Taschen&rechner"));
     rechner->setObjectName(QStringLiteral("MTaschenrechner"));
     connect(rechner, &QAction::triggered, this, [this] { taschenrechnerStarten(); });
     extras->addSeparator();
     QAction *update = extras->addAction(QStringLiteral("&Update-Prüfung"));
     update->setObjectName(QStringLiteral("MUpdate"));
-    update->setEnabled(false);
+    connect(update, &QAction::triggered, this, [this] { updateZeigen(); });
 
     QMenu *hilfe = menuBar()->addMenu(QStringLiteral("&Hilfe"));
     QAction *inhalt = hilfe->addAction(QStringLiteral("&Inhalt"));
@@ -62,11 +57,11 @@ void TFMain::menueAufbauen()
     hilfe->addSeparator();
     QAction *update2 = hilfe->addAction(QStringLiteral("&Update-Prüfung"));
     update2->setObjectName(QStringLiteral("MUpdate2"));
-    update2->setEnabled(false);
+    connect(update2, &QAction::triggered, this, [this] { updateZeigen(); });
     hilfe->addSeparator();
     QAction *info = hilfe->addAction(QStringLiteral("Programm-&Info"));
     info->setObjectName(QStringLiteral("MInfo"));
-    info->setEnabled(false);
+    connect(info, &QAction::triggered, this, [this] { InfoZeigen(this); });
 }
 
 void TFMain::werkzeugleisteAufbauen()
@@ -83,15 +78,16 @@ void TFMain::werkzeugleisteAufbauen()
     QToolButton *schliessen = Knopf(leiste, "BClose", Werkzeugsymbol::Beenden, QStringLiteral("Programm beenden"));
     connect(schliessen, &QToolButton::clicked, this, &QWidget::close);
     leiste->addSeparator();
-    Knopf(leiste, "bsSkinSpeedButton6", Werkzeugsymbol::NueberK, QStringLiteral("n über k berechnen") + FolgtHinweis)
-        ->setEnabled(false);
-    Knopf(leiste, "bsSkinSpeedButton14", Werkzeugsymbol::Kalender, QStringLiteral("Kalender") + FolgtHinweis)
-        ->setEnabled(false);
+    QToolButton *nueberk =
+        Knopf(leiste, "bsSkinSpeedButton6", Werkzeugsymbol::NueberK, QStringLiteral("n über k berechnen"));
+    connect(nueberk, &QToolButton::clicked, this, [this] { NueberKZeigen(this); });
+    QToolButton *kalender = Knopf(leiste, "bsSkinSpeedButton14", Werkzeugsymbol::Kalender, QStringLiteral("Kalender"));
+    connect(kalender, &QToolButton::clicked, this, [this] { KalenderZeigen(this); });
     QToolButton *rechner =
         Knopf(leiste, "bsSkinSpeedButton3", Werkzeugsymbol::Taschenrechner, QStringLiteral("Taschenrechner"));
     connect(rechner, &QToolButton::clicked, this, [this] { taschenrechnerStarten(); });
-    Knopf(leiste, "BUpdate", Werkzeugsymbol::Update, QStringLiteral("Update-Prüfung") + FolgtHinweis)
-        ->setEnabled(false);
+    QToolButton *update = Knopf(leiste, "BUpdate", Werkzeugsymbol::Update, QStringLiteral("Update-Prüfung"));
+    connect(update, &QToolButton::clicked, this, [this] { updateZeigen(); });
 
     auto *abstand = new QWidget(leiste);
     abstand->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
@@ -107,12 +103,10 @@ void TFMain::werkzeugleisteAufbauen()
 
 void TFMain::taschenrechnerStarten()
 {
-    static const char *const programme[] = {"gnome-calculator", "kcalc",         "mate-calc",
-                                            "galculator",       "qalculate-gtk", "xcalc"};
-    for (const char *programm : programme) {
-        const QString pfad = QStandardPaths::findExecutable(QLatin1String(programm));
-        if (!pfad.isEmpty() && QProcess::startDetached(pfad, {}))
-            return;
-    }
-    Meldungen::Information(this, QStringLiteral("Auf diesem Rechner wurde kein Taschenrechner-Programm gefunden."));
+    TaschenrechnerStarten(this);
+}
+
+void TFMain::updateZeigen()
+{
+    UpdateZeigen(this, m_datenordner.basis);
 }

@@ -2,6 +2,7 @@
 
 #include "ankreuzfeld.h"
 #include "groesstezahl.h"
+#include "kamera.h"
 #include "rueckmeldungzeigen.h"
 #include "statistiktafel.h"
 #include "systemanwenden.h"
@@ -16,6 +17,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QStyle>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -90,6 +92,27 @@ QIcon Wuerfelsymbol()
     return QIcon(bild);
 }
 
+// The program's name on a blue tag, the link to the vendor's web page.
+QPixmap Logobild()
+{
+    QPixmap bild(118, 30);
+    bild.fill(Qt::transparent);
+    QPainter maler(&bild);
+    maler.setRenderHint(QPainter::Antialiasing);
+    maler.setPen(Qt::NoPen);
+    maler.setBrush(QColor(0x1f, 0x5f, 0xaf));
+    maler.drawRoundedRect(QRectF(0.5, 0.5, 117, 29), 6, 6);
+    maler.setBrush(QColor(0x32, 0xcd, 0x32));
+    maler.drawEllipse(QPointF(15, 15), 8, 8);
+    QFont schrift(QStringLiteral("DejaVu Sans"));
+    schrift.setBold(true);
+    schrift.setPixelSize(13);
+    maler.setFont(schrift);
+    maler.setPen(Qt::white);
+    maler.drawText(QRect(28, 0, 88, 30), Qt::AlignVCenter | Qt::AlignLeft, QStringLiteral("Kombiwerk"));
+    return bild;
+}
+
 } // namespace
 
 SeiteZahlenwahl::SeiteZahlenwahl(Reihenkontext zustand, QWidget *parent) : QWidget(parent), m_zustand(zustand)
@@ -97,7 +120,13 @@ SeiteZahlenwahl::SeiteZahlenwahl(Reihenkontext zustand, QWidget *parent) : QWidg
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 4, 6, 4);
     layout->setSpacing(4);
-    layout->addWidget(kopfBauen());
+    // PFoto2, the part the screenshot button captures: header, number board and statistics.
+    auto *foto = m_pFoto2 = new QWidget(this);
+    foto->setObjectName(QStringLiteral("PFoto2"));
+    auto *fotoLayout = new QVBoxLayout(foto);
+    fotoLayout->setContentsMargins(0, 0, 0, 0);
+    fotoLayout->setSpacing(4);
+    fotoLayout->addWidget(kopfBauen());
 
     auto *mitte = new QHBoxLayout;
     mitte->setSpacing(10);
@@ -105,9 +134,21 @@ SeiteZahlenwahl::SeiteZahlenwahl(Reihenkontext zustand, QWidget *parent) : QWidg
     m_statistik = Statistiktafel::FuerTippreihen(this);
     mitte->addWidget(m_statistik, 0, Qt::AlignTop);
     mitte->addStretch();
-    layout->addLayout(mitte);
+    fotoLayout->addLayout(mitte);
+    layout->addWidget(foto);
     layout->addWidget(fussBauen());
     layout->addStretch();
+
+    // At the foot, the logo leads to the vendor's web page.
+    auto *logo = new QToolButton(this);
+    logo->setObjectName(QStringLiteral("Image5"));
+    logo->setIcon(Logobild());
+    logo->setIconSize(Logobild().size());
+    logo->setAutoRaise(true);
+    logo->setCursor(Qt::PointingHandCursor);
+    logo->setToolTip(QStringLiteral("Zur Internetseite von Kombiwerk"));
+    layout->addWidget(logo, 0, Qt::AlignRight);
+    connect(logo, &QToolButton::clicked, this, &SeiteZahlenwahl::logoGeklickt);
 }
 
 QWidget *SeiteZahlenwahl::kopfBauen()
@@ -141,6 +182,15 @@ QWidget *SeiteZahlenwahl::kopfBauen()
     m_pBZ = Anzeigefeld(QStringLiteral("PBZ"), QString(), kopf);
     anforderung->addWidget(m_pBZ, 1, 1);
     zeile->addLayout(anforderung);
+
+    auto *foto = new QPushButton(kopf);
+    foto->setObjectName(QStringLiteral("BFoto2"));
+    foto->setIcon(Kamerasymbol());
+    foto->setIconSize(QSize(22, 22));
+    foto->setToolTip(QStringLiteral("Bildschirmfoto von Zahlentafel und Statistik"));
+    foto->setFixedSize(30, 30);
+    connect(foto, &QPushButton::clicked, this, [this] { emit abbildAngefordert(m_pFoto2); });
+    zeile->addWidget(foto, 0, Qt::AlignTop);
     return kopf;
 }
 

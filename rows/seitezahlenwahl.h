@@ -45,6 +45,10 @@ signals:
     void testzahlenFaellig();
     // "Aus Zwischen- ablage einfügen": the copy-and-paste tool is to be shown.
     void zwischenablageWerkzeugAngefordert();
+    // BFoto2: a screenshot of the panel PFoto2 (header, number board, statistics).
+    void abbildAngefordert(QWidget *panel);
+    // The logo at the foot: the vendor's web page.
+    void logoGeklickt();
 
 private:
     QWidget *zahlentafelBauen();
@@ -63,4 +67,5 @@ private:
     QLabel *m_pbz2 = nullptr;
     Statistiktafel *m_statistik = nullptr;
     Ankreuzfeld *m_mischen = nullptr;
+    QWidget *m_pFoto2 = nullptr;
 };

@@ -1,7 +1,6 @@
 #include "fenster.h"
 
 #include <QApplication>
-#include <QNetworkInformation>
 
 QWidget *FormularSuchen(const QString &name)
 {
@@ -34,15 +33,4 @@ QWidget *FormularZeigen(const QString &name, const std::function<QWidget *()> &e
     w->raise();
     w->activateWindow();
     return w;
-}
-
-bool InternetVerbunden()
-{
-    if (!QNetworkInformation::instance()
-        && !QNetworkInformation::loadBackendByFeatures(QNetworkInformation::Feature::Reachability)) {
-        return true; // no way to ask: let the network action try and report its own failure
-    }
-    const auto erreichbar = QNetworkInformation::instance()->reachability();
-    return erreichbar == QNetworkInformation::Reachability::Online
-        || erreichbar == QNetworkInformation::Reachability::Unknown;
 }

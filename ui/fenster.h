@@ -15,7 +15,3 @@ QWidget *FormularSuchen(const QString &name);
 // Opens a tool window: an existing window of that name is brought back from its minimised
 // state, otherwise `erzeugen` creates it; then it is shown and brought to the front.
 QWidget *FormularZeigen(const QString &name, const std::function<QWidget *()> &erzeugen);
-
-// Whether the system reports a connection to the internet. Only a hint: some systems
-// report "online" without one, so every network action still handles its own failure.
-bool InternetVerbunden();
