@@ -118,6 +118,7 @@ Pruefergebnis KatalogeintragPruefen(int index, const TSysteme &sys, const std::u
         const int ziel = z.festeTR > 0 ? z.festeTR : z.bekannt;
         e.amBesten = z.bekannt > 0 && sys.TR <= z.bekannt;
         e.ueberZiel = sys.TR > ziel;
+        e.festeVerfehlt = z.festeTR > 0 && sys.TR > z.festeTR;
     }
     e.ok = true;
     return e;

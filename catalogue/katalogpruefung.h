@@ -23,8 +23,9 @@ struct Pruefergebnis
     bool ok = false;
     std::string fehler;
     bool garantiert = false; // GA > 0
-    bool amBesten = false;   // no larger than the best known size
-    bool ueberZiel = false;  // larger than the fixed row count or, without one, the best known size
+    bool amBesten = false; // no larger than the best known size
+    bool ueberZiel = false; // larger than the fixed row count or, without one, the best known size
+    bool festeVerfehlt = false; // more rows than the fixed row count of a guaranteed entry
 };
 
 // Checks one catalogue entry: descriptor against the catalogue plan, row shape, positions,
