@@ -272,8 +272,10 @@ void teilmengenVon(Block menge, int r, F &&f)
 } // namespace
 
 Gruppensuchergebnis GruppenUeberdeckung(int v, int k, int t, const std::vector<Permutation> &erzeuger, double sekunden,
-                                        std::uint64_t saat, std::size_t maxSpalten, const std::atomic_bool *stop)
+                                        std::uint64_t saat, std::size_t maxSpalten, const std::atomic_bool *stop, int m)
 {
+    if (m < t)
+        m = t;
     const auto beginn = Uhr::now();
     std::mt19937_64 rng(saat);
     Gruppensuchergebnis ergebnis;
@@ -322,11 +324,46 @@ Gruppensuchergebnis GruppenUeberdeckung(int v, int k, int t, const std::vector<P
         if (zeilenStart[u] == zeilenStart[u + 1])
             return ergebnis; // the sample misses a t-orbit
 
-    std::vector<int> bedeckt(zeilen, 0);
-    std::vector<int> offen, offenStelle(zeilen, -1);
-    for (int u = 0; u < zeilen; ++u) {
-        offenStelle[u] = int(offen.size());
-        offen.push_back(u);
+    // Requirements: the m-orbits; one is met when one of its t-orbits is covered (for a plain
+    // covering m = t and each requirement is its own t-orbit).
+    std::vector<std::uint32_t> anfStart{0}, anfInhalt;
+    int anforderungen = zeilen;
+    if (m == t) {
+        for (int u = 0; u < zeilen; ++u) {
+            anfInhalt.push_back(std::uint32_t(u));
+            anfStart.push_back(std::uint32_t(u + 1));
+        }
+    } else {
+        const Bahnen mBahnen = bahnenBilden(v, m, erzeuger, false);
+        anforderungen = int(mBahnen.vertreter.size());
+        for (Block rep : mBahnen.vertreter) {
+            puffer.clear();
+            teilmengenVon(rep, t, [&](Block s) { puffer.push_back(tBahnen.nummer[colexRang(s)]); });
+            std::sort(puffer.begin(), puffer.end());
+            puffer.erase(std::unique(puffer.begin(), puffer.end()), puffer.end());
+            anfInhalt.insert(anfInhalt.end(), puffer.begin(), puffer.end());
+            anfStart.push_back(std::uint32_t(anfInhalt.size()));
+        }
+    }
+    // t-orbit -> requirements it meets.
+    std::vector<std::uint32_t> inAnfStart(zeilen + 1, 0), inAnfInhalt(anfInhalt.size());
+    for (std::uint32_t u : anfInhalt)
+        ++inAnfStart[u + 1];
+    for (int u = 0; u < zeilen; ++u)
+        inAnfStart[u + 1] += inAnfStart[u];
+    {
+        std::vector<std::uint32_t> pos(inAnfStart.begin(), inAnfStart.end() - 1);
+        for (int r = 0; r < anforderungen; ++r)
+            for (std::uint32_t i = anfStart[r]; i < anfStart[r + 1]; ++i)
+                inAnfInhalt[pos[anfInhalt[i]]++] = std::uint32_t(r);
+    }
+    ergebnis.zeilen = anforderungen;
+
+    std::vector<int> bedeckt(zeilen, 0), erfuellt(anforderungen, 0);
+    std::vector<int> offen, offenStelle(anforderungen, -1);
+    for (int r = 0; r < anforderungen; ++r) {
+        offenStelle[r] = int(offen.size());
+        offen.push_back(r);
     }
     std::vector<int> gewaehlt, gewaehltStelle(spalten, -1);
     long kosten = 0;
@@ -342,12 +379,17 @@ Gruppensuchergebnis GruppenUeberdeckung(int v, int k, int t, const std::vector<P
         kosten += gewicht[j];
         for (std::uint32_t i = spaltenStart[j]; i < spaltenStart[j + 1]; ++i) {
             const int u = int(spaltenInhalt[i]);
-            if (bedeckt[u]++ == 0) {
-                const int p = offenStelle[u], letzte = offen.back();
-                offen[p] = letzte;
-                offenStelle[letzte] = p;
-                offen.pop_back();
-                offenStelle[u] = -1;
+            if (bedeckt[u]++ > 0)
+                continue;
+            for (std::uint32_t x = inAnfStart[u]; x < inAnfStart[u + 1]; ++x) {
+                const int r = int(inAnfInhalt[x]);
+                if (erfuellt[r]++ == 0) {
+                    const int p = offenStelle[r], letzte = offen.back();
+                    offen[p] = letzte;
+                    offenStelle[letzte] = p;
+                    offen.pop_back();
+                    offenStelle[r] = -1;
+                }
             }
         }
         protokoll.push_back({j, true});
@@ -361,9 +403,14 @@ Gruppensuchergebnis GruppenUeberdeckung(int v, int k, int t, const std::vector<P
         kosten -= gewicht[j];
         for (std::uint32_t i = spaltenStart[j]; i < spaltenStart[j + 1]; ++i) {
             const int u = int(spaltenInhalt[i]);
-            if (--bedeckt[u] == 0) {
-                offenStelle[u] = int(offen.size());
-                offen.push_back(u);
+            if (--bedeckt[u] > 0)
+                continue;
+            for (std::uint32_t x = inAnfStart[u]; x < inAnfStart[u + 1]; ++x) {
+                const int r = int(inAnfInhalt[x]);
+                if (--erfuellt[r] == 0) {
+                    offenStelle[r] = int(offen.size());
+                    offen.push_back(r);
+                }
             }
         }
         protokoll.push_back({j, false});
@@ -371,18 +418,29 @@ Gruppensuchergebnis GruppenUeberdeckung(int v, int k, int t, const std::vector<P
     std::uniform_real_distribution<double> gleich(0.0, 1.0);
     auto reparieren = [&] {
         while (!offen.empty()) {
-            const int u = offen[rng() % offen.size()];
+            const int r = offen[rng() % offen.size()];
             int beste = -1;
             double besterWert = -1;
-            for (std::uint32_t i = zeilenStart[u]; i < zeilenStart[u + 1]; ++i) {
-                const int j = int(zeilenInhalt[i]);
-                int neu = 0;
-                for (std::uint32_t x = spaltenStart[j]; x < spaltenStart[j + 1]; ++x)
-                    neu += bedeckt[spaltenInhalt[x]] == 0;
-                const double wert = double(neu) / gewicht[j] * (0.85 + 0.3 * gleich(rng));
-                if (wert > besterWert) {
-                    besterWert = wert;
-                    beste = j;
+            for (std::uint32_t y = anfStart[r]; y < anfStart[r + 1]; ++y) {
+                const int u = int(anfInhalt[y]);
+                for (std::uint32_t i = zeilenStart[u]; i < zeilenStart[u + 1]; ++i) {
+                    const int j = int(zeilenInhalt[i]);
+                    int neu = 0;
+                    for (std::uint32_t x = spaltenStart[j]; x < spaltenStart[j + 1]; ++x) {
+                        const int w = int(spaltenInhalt[x]);
+                        if (bedeckt[w] > 0)
+                            continue;
+                        if (m == t)
+                            ++neu;
+                        else
+                            for (std::uint32_t z = inAnfStart[w]; z < inAnfStart[w + 1]; ++z)
+                                neu += erfuellt[inAnfInhalt[z]] == 0;
+                    }
+                    const double wert = double(neu) / gewicht[j] * (0.85 + 0.3 * gleich(rng));
+                    if (wert > besterWert) {
+                        besterWert = wert;
+                        beste = j;
+                    }
                 }
             }
             hinzu(beste);
@@ -395,8 +453,14 @@ Gruppensuchergebnis GruppenUeberdeckung(int v, int k, int t, const std::vector<P
             bool noetig = false;
             for (std::uint32_t x = spaltenStart[j]; x < spaltenStart[j + 1] && !noetig; ++x)
                 noetig = bedeckt[spaltenInhalt[x]] < 2;
-            if (!noetig)
+            if (!noetig) {
                 weg(j);
+            } else if (m > t) {
+                // Some requirement may still be met through another of its t-orbits.
+                weg(j);
+                if (!offen.empty())
+                    hinzu(j);
+            }
         }
     };
     reparieren();
@@ -439,30 +503,53 @@ Gruppensuchergebnis GruppenUeberdeckung(int v, int k, int t, const std::vector<P
         const auto bahn = Bahn(vertreter[j], erzeuger);
         ergebnis.bahnenUeberdeckung.insert(ergebnis.bahnenUeberdeckung.end(), bahn.begin(), bahn.end());
     }
-    ergebnis.gestutzt = RedundanteStreichen(v, t, ergebnis.bahnenUeberdeckung, 20, saat);
+    ergebnis.gestutzt = RedundanteStreichen(v, t, ergebnis.bahnenUeberdeckung, 20, saat, m);
     return ergebnis;
 }
 
 std::vector<Block> RedundanteStreichen(int v, int t, const std::vector<Block> &bloecke, int versuche,
-                                       std::uint64_t saat)
+                                       std::uint64_t saat, int m)
 {
+    if (m < t)
+        m = t;
     std::mt19937_64 rng(saat);
     std::vector<std::uint16_t> zaehler(binom.c[v][t], 0);
+    // For m > t: covered t-subsets of every m-set.
+    std::vector<std::uint8_t> mZaehler(m > t ? binom.c[v][m] : 0, 0);
+    const Block alle = (Block(1) << v) - 1;
+    auto tAendern = [&](Block s, int delta) {
+        std::uint16_t &z = zaehler[colexRang(s)];
+        const bool grenze = delta > 0 ? z == 0 : z == 1;
+        z = std::uint16_t(z + delta);
+        if (m > t && grenze)
+            teilmengenVon(alle & ~s, m - t, [&](Block rest) { mZaehler[colexRang(s | rest)] += std::uint8_t(delta); });
+    };
     std::vector<Block> beste = bloecke;
     for (int versuch = 0; versuch < versuche; ++versuch) {
         std::vector<Block> reihe = bloecke;
         std::shuffle(reihe.begin(), reihe.end(), rng);
         std::fill(zaehler.begin(), zaehler.end(), 0);
+        std::fill(mZaehler.begin(), mZaehler.end(), 0);
         for (Block b : reihe)
-            teilmengenVon(b, t, [&](Block s) { ++zaehler[colexRang(s)]; });
+            teilmengenVon(b, t, [&](Block s) { tAendern(s, +1); });
         std::vector<Block> behalten;
         for (Block b : reihe) {
             bool noetig = false;
-            teilmengenVon(b, t, [&](Block s) { noetig |= zaehler[colexRang(s)] < 2; });
-            if (noetig)
+            teilmengenVon(b, t, [&](Block s) {
+                if (noetig || zaehler[colexRang(s)] >= 2)
+                    return;
+                if (m == t) {
+                    noetig = true;
+                    return;
+                }
+                // Losing s matters only for an m-set that holds no other covered t-set.
+                teilmengenVon(alle & ~s, m - t, [&](Block rest) { noetig |= mZaehler[colexRang(s | rest)] < 2; });
+            });
+            if (!noetig) {
+                teilmengenVon(b, t, [&](Block s) { tAendern(s, -1); });
+            } else {
                 behalten.push_back(b);
-            else
-                teilmengenVon(b, t, [&](Block s) { --zaehler[colexRang(s)]; });
+            }
         }
         if (behalten.size() < beste.size())
             beste = behalten;

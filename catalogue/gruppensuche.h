@@ -36,12 +36,14 @@ struct Gruppensuchergebnis
 
 // Searches a cheap union of k-orbits that covers every t-set: local search that removes a
 // few chosen orbits and repairs greedily, accepting worse unions now and then (see the
-// source). maxSpalten caps the number of k-orbits (a random sample beyond it).
+// source). maxSpalten caps the number of k-orbits (a random sample beyond it). With m > t
+// the demand is weaker: every m-set holds some t-set that lies in a row ("t hits if m
+// drawn").
 Gruppensuchergebnis GruppenUeberdeckung(int v, int k, int t, const std::vector<Permutation> &erzeuger, double sekunden,
                                         std::uint64_t saat, std::size_t maxSpalten = 400000,
-                                        const std::atomic_bool *stop = nullptr);
+                                        const std::atomic_bool *stop = nullptr, int m = 0);
 
-// Drops blocks all of whose t-sets are covered by other blocks, in several random orders;
-// returns the smallest result.
+// Drops blocks that the demand (as above; m <= t: plain covering) does not need, in several
+// random orders; returns the smallest result.
 std::vector<Block> RedundanteStreichen(int v, int t, const std::vector<Block> &bloecke, int versuche,
-                                       std::uint64_t saat);
+                                       std::uint64_t saat, int m = 0);

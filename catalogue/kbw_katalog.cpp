@@ -18,6 +18,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
+#include <functional>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -65,7 +67,12 @@ bool Uebernehmen(const std::string &daten, int index, const KatalogEintrag &neu)
         std::fprintf(stderr, "%d: rejected: %s\n", index, p.fehler.c_str());
         return false;
     }
-    const std::string sperrPfad = daten + ".sperre";
+    // The lock lives outside the source tree, one per data file.
+    std::error_code ec;
+    const auto voll = std::filesystem::weakly_canonical(daten, ec).string();
+    const std::string sperrPfad = (std::filesystem::temp_directory_path(ec)
+                                   / ("kbw-katalog-" + std::to_string(std::hash<std::string>{}(voll)) + ".sperre"))
+                                      .string();
     const int sperre = ::open(sperrPfad.c_str(), O_RDWR | O_CREAT, 0644);
     if (sperre >= 0)
         ::flock(sperre, LOCK_EX);
@@ -269,42 +276,72 @@ int Gruppe(const Optionen &o)
 {
     const int i = o.von;
     const KatalogZiel &z = KatalogZielFuer(i);
-    if (o.daten.empty() || z.ga == 0 || LottogarantieFuer(i).m > 0 || z.festeTR > z.bekannt) {
-        std::fprintf(stderr, "gruppe needs --daten and a plain covering entry\n");
+    // Entry 391 searches only its second part: 27 positions, 3 hits whenever 4 drawn numbers
+    // lie there; S(3,6,22) on the first 22 positions completes it.
+    const bool lotto = i == 391;
+    if (o.daten.empty() || z.ga == 0 || (LottogarantieFuer(i).m > 0 && !lotto) || z.festeTR > z.bekannt) {
+        std::fprintf(stderr, "gruppe needs --daten and a plain covering entry or 391\n");
         return 2;
     }
+    const int v = lotto ? 49 - 22 : z.wz, m = lotto ? 4 : z.ga;
+    const std::vector<Block> steiner = lotto ? SteinerS3622() : std::vector<Block>{};
     std::vector<Permutation> erzeuger;
     std::string fehler;
-    if (!GruppeLesen(o.gruppe, z.wz, erzeuger, fehler)) {
+    if (!GruppeLesen(o.gruppe, v, erzeuger, fehler)) {
         std::fprintf(stderr, "%s\n", fehler.c_str());
         return 2;
     }
     const int ziel = z.festeTR ? z.festeTR : z.bekannt;
     for (int lauf = 0; lauf < o.laeufe; ++lauf) {
         const std::uint64_t saat = o.saat * 7919 + std::uint64_t(lauf);
-        const Gruppensuchergebnis g = GruppenUeberdeckung(z.wz, z.rg, z.ga, erzeuger, o.sekunden, saat);
-        if (g.gestutzt.empty()) {
-            std::fprintf(stderr, "%d: group %s: no orbit cover\n", i, o.gruppe.c_str());
-            return 1;
-        }
         std::vector<KatalogEintrag> eintraege;
         int bisher = 0;
         if (KatalogLesen(o.daten, eintraege, fehler) && eintraege[i].vorhanden)
             bisher = eintraege[i].sys.TR;
+        if (bisher > 0 && bisher <= ziel)
+            break;
+        const Gruppensuchergebnis g =
+            GruppenUeberdeckung(v, z.rg, z.ga, erzeuger, o.sekunden, saat, 400000, nullptr, m);
+        if (g.gestutzt.empty()) {
+            std::fprintf(stderr, "%d: group %s: no orbit cover\n", i, o.gruppe.c_str());
+            return 1;
+        }
         Suchaufgabe a;
-        a.v = z.wz;
+        a.v = v;
         a.k = z.rg;
-        a.t = z.ga;
+        if (lotto) {
+            a.m = m;
+            a.s = z.ga;
+        } else {
+            a.t = z.ga;
+        }
         Abdeckungssuche suche(a, saat);
-        std::vector<Block> bloecke = suche.verkleinern(g.gestutzt, std::min(ziel, bisher - 1), o.sekunden / 2);
-        std::printf("%d C(%d,%d,%d) group %s run %d: %d orbits/%d t-orbits, union %d, pruned %d, annealed %d "
-                    "(target %d, file %d)\n",
-                    i, z.wz, z.rg, z.ga, o.gruppe.c_str(), lauf, g.spalten, g.zeilen, int(g.bahnenUeberdeckung.size()),
-                    int(g.gestutzt.size()), int(bloecke.size()), ziel, bisher);
-        if (int(bloecke.size()) < z.bekannt)
-            std::printf("*** %d: %d rows, below the best known %d ***\n", i, int(bloecke.size()), z.bekannt);
-        if (z.festeTR > 0 && int(bloecke.size()) < z.festeTR)
+        const int teilZiel = std::min(ziel, bisher - 1) - int(steiner.size());
+        std::vector<Block> bloecke = suche.verkleinern(g.gestutzt, teilZiel, o.sekunden / 2);
+        const int gefunden = int(bloecke.size() + steiner.size());
+        std::printf("%d C(%d,%d,%d) group %s run %d: %d orbits/%d requirement orbits, union %d, pruned %d, "
+                    "annealed %d (target %d, file %d)\n",
+                    i, z.wz, z.rg, z.ga, o.gruppe.c_str(), lauf, g.spalten, g.zeilen,
+                    int(g.bahnenUeberdeckung.size() + steiner.size()), int(g.gestutzt.size() + steiner.size()),
+                    gefunden, ziel, bisher);
+        if (!lotto && gefunden < z.bekannt)
+            std::printf("*** %d: %d rows, below the best known %d ***\n", i, gefunden, z.bekannt);
+        if (lotto && gefunden < z.festeTR)
+            std::printf("*** %d: %d rows, below the best known %d ***\n", i, gefunden, z.festeTR);
+        if (lotto) {
+            for (Block &b : bloecke)
+                b <<= 22;
+            bloecke.insert(bloecke.begin(), steiner.begin(), steiner.end());
+            if (int(bloecke.size()) < z.festeTR) {
+                Suchaufgabe ganz;
+                ganz.v = z.wz;
+                ganz.k = z.rg;
+                ganz.t = 2;
+                Abdeckungssuche(ganz, saat).auffuellen(bloecke, z.festeTR);
+            }
+        } else if (z.festeTR > 0 && int(bloecke.size()) < z.festeTR) {
             suche.auffuellen(bloecke, z.festeTR);
+        }
         std::fflush(stdout);
         if (bisher == 0 || int(bloecke.size()) < bisher) {
             if (Uebernehmen(o.daten, i, ZuEintrag(i, bloecke)))
