@@ -473,8 +473,11 @@ Gruppensuchergebnis GruppenUeberdeckung(int v, int k, int t, const std::vector<P
     for (int j : gewaehlt)
         tStart = std::max(tStart, double(gewicht[j]) / 4);
     double temperatur = tStart;
+    // With at most 128 t-orbits an exact branch and bound gets the second half of the time.
+    const bool exakt = m == t && zeilen <= 128;
+    const double lokalSekunden = exakt ? sekunden / 2 : sekunden;
     for (long schritt = 1;; ++schritt) {
-        if ((schritt & 63) == 0 && (sekundenSeit(beginn) > sekunden || (stop && stop->load())))
+        if ((schritt & 63) == 0 && (sekundenSeit(beginn) > lokalSekunden || (stop && stop->load())))
             break;
         protokoll.clear();
         const long vorher = kosten;
@@ -498,6 +501,75 @@ Gruppensuchergebnis GruppenUeberdeckung(int v, int k, int t, const std::vector<P
             if (temperatur < 0.05)
                 temperatur = tStart;
         }
+    }
+    if (exakt) {
+        struct Maske
+        {
+            std::uint64_t w[2] = {0, 0};
+            int anzahl() const { return __builtin_popcountll(w[0]) + __builtin_popcountll(w[1]); }
+        };
+        std::vector<Maske> deckt(spalten);
+        double besteQuote = 0; // most t-orbits per row of any column
+        for (int j = 0; j < spalten; ++j) {
+            for (std::uint32_t x = spaltenStart[j]; x < spaltenStart[j + 1]; ++x)
+                deckt[j].w[spaltenInhalt[x] / 64] |= std::uint64_t(1) << (spaltenInhalt[x] % 64);
+            besteQuote = std::max(besteQuote, double(deckt[j].anzahl()) / gewicht[j]);
+        }
+        // Columns per t-orbit, cheapest per covered orbit first.
+        std::vector<std::vector<int>> proZeile(zeilen);
+        for (int u = 0; u < zeilen; ++u) {
+            for (std::uint32_t i = zeilenStart[u]; i < zeilenStart[u + 1]; ++i)
+                proZeile[u].push_back(int(zeilenInhalt[i]));
+            std::sort(proZeile[u].begin(), proZeile[u].end(), [&](int a, int b) {
+                return double(deckt[a].anzahl()) / gewicht[a] > double(deckt[b].anzahl()) / gewicht[b];
+            });
+        }
+        std::vector<int> pfad;
+        long knoten = 0;
+        bool abbruch = false;
+        auto suchen = [&](auto &&selbst, Maske offenM, long wert) -> void {
+            if (abbruch)
+                return;
+            if ((++knoten & 4095) == 0 && (sekundenSeit(beginn) > sekunden || (stop && stop->load()))) {
+                abbruch = true;
+                return;
+            }
+            const int rest = offenM.anzahl();
+            if (rest == 0) {
+                if (wert < besteKosten) {
+                    besteKosten = wert;
+                    beste = pfad;
+                }
+                return;
+            }
+            if (wert + std::ceil(rest / besteQuote - 1e-9) >= besteKosten)
+                return;
+            // Branch on the open t-orbit with the fewest columns.
+            int u = -1;
+            std::size_t wenigste = ~std::size_t(0);
+            for (int h = 0; h < 2; ++h)
+                for (std::uint64_t b = offenM.w[h]; b; b &= b - 1) {
+                    const int z = h * 64 + __builtin_ctzll(b);
+                    if (proZeile[z].size() < wenigste) {
+                        wenigste = proZeile[z].size();
+                        u = z;
+                    }
+                }
+            for (int j : proZeile[u]) {
+                Maske neu = offenM;
+                neu.w[0] &= ~deckt[j].w[0];
+                neu.w[1] &= ~deckt[j].w[1];
+                pfad.push_back(j);
+                selbst(selbst, neu, wert + gewicht[j]);
+                pfad.pop_back();
+                if (abbruch)
+                    return;
+            }
+        };
+        Maske alleZeilen;
+        for (int u = 0; u < zeilen; ++u)
+            alleZeilen.w[u / 64] |= std::uint64_t(1) << (u % 64);
+        suchen(suchen, alleZeilen, 0);
     }
     for (int j : beste) {
         const auto bahn = Bahn(vertreter[j], erzeuger);
