@@ -2,6 +2,8 @@
 //   kbw-katalog erzeugen [--daten FILE] [--sekunden S] [--threads N] [--von A] [--bis B]
 //   kbw-katalog pruefen  [--daten FILE]
 //   kbw-katalog gruppe   --daten FILE --von I --gruppe G [--sekunden S] [--laeufe L] [--saat N]
+//   kbw-katalog verbessern --daten FILE [--von A] [--bis B] [--sekunden S] [--saat N]
+//                          [--temperatur START,ENDE]
 // Without --daten, pruefen checks the catalogue compiled into the program.
 #include "abdeckungssuche.h"
 #include "gruppensuche.h"
@@ -214,6 +216,8 @@ struct Optionen
     std::string gruppe;
     int laeufe = 1;
     std::uint64_t saat = 1;
+    double tStart = 0.25;
+    double tEnde = 0.15;
     double sekunden = 10;
     int threads = 2;
     int von = 0;
@@ -315,6 +319,8 @@ int Gruppe(const Optionen &o)
         } else {
             a.t = z.ga;
         }
+        a.tStart = o.tStart;
+        a.tEnde = o.tEnde;
         Abdeckungssuche suche(a, saat);
         const int teilZiel = std::min(ziel, bisher - 1) - int(steiner.size());
         std::vector<Block> bloecke = suche.verkleinern(g.gestutzt, teilZiel, o.sekunden / 2);
@@ -348,6 +354,48 @@ int Gruppe(const Optionen &o)
                 std::printf("%d: stored %d rows\n", i, int(bloecke.size()));
             std::fflush(stdout);
         }
+    }
+    return 0;
+}
+
+// Anneals the stored design of every plain covering entry above its target one row smaller
+// at a time, starting from the design itself rather than afresh.
+int Verbessern(const Optionen &o)
+{
+    for (int i = o.von; i <= o.bis; ++i) {
+        const KatalogZiel &z = KatalogZielFuer(i);
+        if (z.ga == 0 || LottogarantieFuer(i).m > 0 || z.festeTR > z.bekannt || z.rg == z.wz - 1)
+            continue;
+        std::vector<KatalogEintrag> eintraege;
+        std::string fehler;
+        if (!KatalogLesen(o.daten, eintraege, fehler) || !eintraege[i].vorhanden) {
+            std::fprintf(stderr, "%d: nothing stored to improve\n", i);
+            continue;
+        }
+        const auto &e = eintraege[i];
+        const int ziel = z.festeTR ? z.festeTR : z.bekannt;
+        if (e.sys.TR <= ziel)
+            continue;
+        std::vector<Block> bloecke;
+        for (int r = 0; r < e.sys.TR; ++r) {
+            Block b = 0;
+            for (int p = 0; p < e.sys.RG; ++p)
+                b |= Block(1) << (e.reihen[std::size_t(r) * e.sys.RG + p] - 1);
+            bloecke.push_back(b);
+        }
+        Suchaufgabe a;
+        a.v = z.wz;
+        a.k = z.rg;
+        a.t = z.ga;
+        a.tStart = o.tStart;
+        a.tEnde = o.tEnde;
+        Abdeckungssuche suche(a, o.saat * 1000003ull + std::uint64_t(i));
+        bloecke = suche.verkleinern(bloecke, ziel, o.sekunden);
+        std::printf("%d C(%d,%d,%d): %d -> %d (target %d)\n", i, z.wz, z.rg, z.ga, int(e.sys.TR), int(bloecke.size()),
+                    ziel);
+        std::fflush(stdout);
+        if (int(bloecke.size()) < e.sys.TR && Uebernehmen(o.daten, i, ZuEintrag(i, bloecke)))
+            std::printf("%d: stored %d rows\n", i, int(bloecke.size()));
     }
     return 0;
 }
@@ -408,9 +456,10 @@ int Pruefen(const Optionen &o)
 int main(int argc, char **argv)
 {
     if (argc < 2) {
-        std::fprintf(stderr,
-                     "usage: kbw-katalog erzeugen|pruefen|gruppe [--daten FILE] [--sekunden S] [--threads N] "
-                     "[--von A] [--bis B] [--gruppe G] [--laeufe L] [--saat N]\n");
+        std::fprintf(
+            stderr,
+            "usage: kbw-katalog erzeugen|pruefen|gruppe|verbessern [--daten FILE] [--sekunden S] [--threads N] "
+            "[--von A] [--bis B] [--gruppe G] [--laeufe L] [--saat N] [--temperatur START,ENDE]\n");
         return 2;
     }
     Optionen o;
@@ -430,6 +479,8 @@ int main(int argc, char **argv)
             o.gruppe = argv[i + 1];
         else if (n == "--laeufe")
             o.laeufe = std::atoi(argv[i + 1]);
+        else if (n == "--temperatur")
+            std::sscanf(argv[i + 1], "%lf,%lf", &o.tStart, &o.tEnde);
         else if (n == "--saat")
             o.saat = std::strtoull(argv[i + 1], nullptr, 10);
         else {
@@ -446,6 +497,8 @@ int main(int argc, char **argv)
         return Pruefen(o);
     if (befehl == "gruppe")
         return Gruppe(o);
+    if (befehl == "verbessern")
+        return Verbessern(o);
     std::fprintf(stderr, "unknown command %s\n", befehl.c_str());
     return 2;
 }
