@@ -36,6 +36,12 @@ Lottogarantie LottogarantieFuer(int index)
     // 2 hits whenever 5 drawn numbers lie in the pool of 49.
     if (index == 648)
         return {5, 2, false};
+    // The families without guarantee still promise 2 hits once 3 (141..182) or 4 (122..140,
+    // 183..219) drawn numbers lie in the pool.
+    if (index >= 141 && index <= 182)
+        return {3, 2, false};
+    if (index >= 122 && index <= 219)
+        return {4, 2, false};
     return {};
 }
 

@@ -15,7 +15,8 @@ struct Lottogarantie
 };
 
 // Entries with a lottery guarantee (m == 0: none): 391 has one instead of a covering,
-// 648 one beside its covering.
+// 648 one beside its covering, the entries without guarantee (GA = 0) of the 5-number
+// families 122..219 one as their only promise.
 Lottogarantie LottogarantieFuer(int index);
 
 struct Pruefergebnis

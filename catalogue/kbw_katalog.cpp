@@ -170,12 +170,100 @@ std::vector<Block> System648(double sekunden, std::uint64_t saat)
     return bloecke;
 }
 
+// Rows needed to cover every pair of p points by rows of k: one row while p <= k, else the
+// best known size of the catalogue's own pair covering C(p, k, 2).
+int PaarabdeckungGroesse(int p, int k)
+{
+    if (p <= k)
+        return 1;
+    for (int i = 0; i < KatalogGroesse; ++i) {
+        const KatalogZiel &z = KatalogZielFuer(i);
+        if (z.rg == k && z.ga == 2 && z.wz == p)
+            return z.bekannt;
+    }
+    return 1 << 20;
+}
+
+// "2 hits if m drawn": m drawn numbers in m - 1 parts put two into one part, so the parts
+// with a pair covering each keep the promise. The part sizes are those with the fewest rows.
+std::vector<int> Teile(int v, int k, int m)
+{
+    std::vector<int> beste, teile(std::size_t(m - 1), 0);
+    int wenigste = 1 << 30;
+    auto versuchen = [&](auto &&selbst, int stelle, int rest, int minimum) -> void {
+        if (stelle == m - 2) {
+            if (rest < minimum)
+                return;
+            teile[std::size_t(stelle)] = rest;
+            int summe = 0;
+            for (int p : teile)
+                summe += PaarabdeckungGroesse(p, k);
+            if (summe < wenigste) {
+                wenigste = summe;
+                beste = teile;
+            }
+            return;
+        }
+        for (int p = minimum; p * (m - 1 - stelle) <= rest; ++p) {
+            teile[std::size_t(stelle)] = p;
+            selbst(selbst, stelle + 1, rest - p, p);
+        }
+    };
+    versuchen(versuchen, 0, v, 1);
+    return beste;
+}
+
+std::vector<Block> OhneGarantie(int index, double sekunden, std::uint64_t saat)
+{
+    const KatalogZiel &z = KatalogZielFuer(index);
+    const Lottogarantie g = LottogarantieFuer(index);
+    int tr = z.festeTR ? z.festeTR : FreieZeilenzahl(index);
+    if (g.m == 0 || g.s != 2) {
+        std::mt19937_64 rng(saat);
+        return GleichmaessigVerteilen(z.wz, z.rg, tr, rng);
+    }
+    std::vector<Block> bloecke;
+    int erster = 0;
+    for (int p : Teile(z.wz, z.rg, g.m)) {
+        std::vector<Block> teil;
+        if (p <= z.rg) {
+            // One row holds the whole part; the points it needs beyond it come from the next part
+            // (or the previous one at the end), which costs nothing.
+            Block b = ((Block(1) << p) - 1) << erster;
+            for (int x = erster + p; __builtin_popcountll(b) < z.rg; ++x)
+                b |= Block(1) << (x < z.wz ? x : x - z.wz);
+            teil.push_back(b);
+        } else {
+            Suchaufgabe a;
+            a.v = p;
+            a.k = z.rg;
+            a.t = 2;
+            Abdeckungssuche suche(a, saat + std::uint64_t(p));
+            for (Block b : suche.verkleinern(suche.gierig(), PaarabdeckungGroesse(p, z.rg), sekunden / 4))
+                teil.push_back(b << erster);
+        }
+        bloecke.insert(bloecke.end(), teil.begin(), teil.end());
+        erster += p;
+    }
+    // A free row count grows to what the promise needs; the rows left over go over the pairs
+    // of the whole pool that are covered least often.
+    if (z.festeTR == 0)
+        tr = std::max(tr, int(bloecke.size()));
+    if (int(bloecke.size()) > tr)
+        return {};
+    Suchaufgabe paare;
+    paare.v = z.wz;
+    paare.k = z.rg;
+    paare.t = 2;
+    Abdeckungssuche(paare, saat).auffuellen(bloecke, tr);
+    return bloecke;
+}
+
 std::vector<Block> Erzeugen(int index, double sekunden, std::uint64_t saat)
 {
     const KatalogZiel &z = KatalogZielFuer(index);
-    std::mt19937_64 rng(saat);
     if (z.ga == 0)
-        return GleichmaessigVerteilen(z.wz, z.rg, z.festeTR ? z.festeTR : FreieZeilenzahl(index), rng);
+        return OhneGarantie(index, sekunden, saat);
     if (index == 391)
         return Lotto391(sekunden, saat);
     if (index == 648)
