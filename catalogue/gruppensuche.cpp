@@ -607,21 +607,24 @@ std::vector<Block> RedundanteStreichen(int v, int t, const std::vector<Block> &b
         std::vector<Block> behalten;
         for (Block b : reihe) {
             bool noetig = false;
-            teilmengenVon(b, t, [&](Block s) {
-                if (noetig || zaehler[colexRang(s)] >= 2)
-                    return;
-                if (m == t) {
-                    noetig = true;
-                    return;
-                }
-                // Losing s matters only for an m-set that holds no other covered t-set.
-                teilmengenVon(alle & ~s, m - t, [&](Block rest) { noetig |= mZaehler[colexRang(s | rest)] < 2; });
-            });
-            if (!noetig) {
-                teilmengenVon(b, t, [&](Block s) { tAendern(s, -1); });
+            if (m == t) {
+                teilmengenVon(b, t, [&](Block s) { noetig |= zaehler[colexRang(s)] < 2; });
             } else {
-                behalten.push_back(b);
+                // Several t-sets of one m-set may be lost together: take the row out and look
+                // whether an m-set around a t-set that it alone covered is left without any.
+                teilmengenVon(b, t, [&](Block s) { tAendern(s, -1); });
+                teilmengenVon(b, t, [&](Block s) {
+                    if (noetig || zaehler[colexRang(s)] > 0)
+                        return;
+                    teilmengenVon(alle & ~s, m - t, [&](Block rest) { noetig |= mZaehler[colexRang(s | rest)] == 0; });
+                });
+                if (noetig)
+                    teilmengenVon(b, t, [&](Block s) { tAendern(s, +1); });
             }
+            if (noetig)
+                behalten.push_back(b);
+            else if (m == t)
+                teilmengenVon(b, t, [&](Block s) { tAendern(s, -1); });
         }
         if (behalten.size() < beste.size())
             beste = behalten;

@@ -146,6 +146,9 @@ private slots:
         const std::vector<Block> bloecke{0b0111, 0b1011, 0b1101, 0b1110};
         QCOMPARE(int(RedundanteStreichen(4, 3, bloecke, 3, 1).size()), 4);
         QCOMPARE(int(RedundanteStreichen(4, 3, bloecke, 3, 1, 4).size()), 1);
+        // A row that alone covers all pairs of a 3-set is needed for "2 if 3", even though the
+        // 3-set holds more than one covered pair.
+        QCOMPARE(int(RedundanteStreichen(3, 2, {Block(0b111)}, 1, 1, 3).size()), 1);
         // The lottery search keeps the demand met, and the checker agrees.
         std::vector<Permutation> erzeuger;
         std::string fehler;
