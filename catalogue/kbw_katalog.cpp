@@ -2,6 +2,7 @@
 //   kbw-katalog erzeugen [--daten FILE] [--sekunden S] [--threads N] [--von A] [--bis B]
 //   kbw-katalog pruefen  [--daten FILE]
 //   kbw-katalog gruppe   --daten FILE --von I --gruppe G [--sekunden S] [--laeufe L] [--saat N]
+//                        [--temperatur START,ENDE]
 //   kbw-katalog verbessern --daten FILE [--von A] [--bis B] [--sekunden S] [--saat N]
 //                          [--temperatur START,ENDE]
 // Without --daten, pruefen checks the catalogue compiled into the program.
@@ -80,8 +81,18 @@ bool Uebernehmen(const std::string &daten, int index, const KatalogEintrag &neu)
         ::flock(sperre, LOCK_EX);
     std::vector<KatalogEintrag> eintraege;
     std::string fehler;
-    if (!KatalogLesen(daten, eintraege, fehler))
+    bool lesbar = KatalogLesen(daten, eintraege, fehler);
+    if (!lesbar && !std::filesystem::exists(daten, ec)) {
         eintraege.assign(KatalogGroesse, KatalogEintrag{});
+        lesbar = true;
+    }
+    if (!lesbar) {
+        // A file that is there but does not read is left for a person to look at.
+        std::fprintf(stderr, "%d: not stored: %s\n", index, fehler.c_str());
+        if (sperre >= 0)
+            ::close(sperre);
+        return false;
+    }
     const auto &alt = eintraege[index];
     const bool altGut = alt.vorhanden && KatalogeintragPruefen(index, alt.sys, alt.reihen.data()).ok;
     bool geschrieben = false;
