@@ -216,8 +216,8 @@ bool Abdeckungssuche::loese(std::vector<Block> &bloecke, double sekunden, const 
 
     // A narrow band of low temperatures worked best on the hard entries; when it has
     // cooled through the band, it starts over at the top.
-    const double t0 = 0.25;
-    const double tMin = 0.15;
+    const double t0 = m_a.tStart;
+    const double tMin = m_a.tEnde;
     const double abkuehlung = 0.999;
     double temperatur = t0;
     const long schritte = std::max<long>(50, long(m_bloecke.size()) * 2);

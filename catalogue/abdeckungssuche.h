@@ -17,6 +17,9 @@ struct Suchaufgabe
     int lambda = 1;
     int m = 0; // every m-set contains an s-set that lies in a row (0: none)
     int s = 0;
+    // Temperature band of the annealing: it cools from tStart to tEnde, then starts over.
+    double tStart = 0.25;
+    double tEnde = 0.15;
 };
 
 // Simulated annealing on a fixed number of rows in the style of Nurmela and Oestergard:

@@ -36,6 +36,12 @@ Lottogarantie LottogarantieFuer(int index)
     // 2 hits whenever 5 drawn numbers lie in the pool of 49.
     if (index == 648)
         return {5, 2, false};
+    // The families without guarantee still promise 2 hits once 3 (141..182) or 4 (122..140,
+    // 183..219) drawn numbers lie in the pool.
+    if (index >= 141 && index <= 182)
+        return {3, 2, false};
+    if (index >= 122 && index <= 219)
+        return {4, 2, false};
     return {};
 }
 
@@ -118,6 +124,7 @@ Pruefergebnis KatalogeintragPruefen(int index, const TSysteme &sys, const std::u
         const int ziel = z.festeTR > 0 ? z.festeTR : z.bekannt;
         e.amBesten = z.bekannt > 0 && sys.TR <= z.bekannt;
         e.ueberZiel = sys.TR > ziel;
+        e.festeVerfehlt = z.festeTR > 0 && sys.TR > z.festeTR;
     }
     e.ok = true;
     return e;

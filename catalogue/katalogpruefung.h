@@ -15,7 +15,8 @@ struct Lottogarantie
 };
 
 // Entries with a lottery guarantee (m == 0: none): 391 has one instead of a covering,
-// 648 one beside its covering.
+// 648 one beside its covering, the entries without guarantee (GA = 0) of the 5-number
+// families 122..219 one as their only promise.
 Lottogarantie LottogarantieFuer(int index);
 
 struct Pruefergebnis
@@ -23,8 +24,9 @@ struct Pruefergebnis
     bool ok = false;
     std::string fehler;
     bool garantiert = false; // GA > 0
-    bool amBesten = false;   // no larger than the best known size
-    bool ueberZiel = false;  // larger than the fixed row count or, without one, the best known size
+    bool amBesten = false; // no larger than the best known size
+    bool ueberZiel = false; // larger than the fixed row count or, without one, the best known size
+    bool festeVerfehlt = false; // more rows than the fixed row count of a guaranteed entry
 };
 
 // Checks one catalogue entry: descriptor against the catalogue plan, row shape, positions,

@@ -29,7 +29,8 @@ std::vector<Block> OhneJeEinenPunkt(int v, int t)
 {
     const Block alle = (Block(1) << v) - 1;
     std::vector<Block> bloecke;
-    for (int p = 0; p <= t; ++p)
+    // Leaving out the last points keeps {1, ..., k} as the first row.
+    for (int p = v - 1; p >= v - 1 - t; --p)
         bloecke.push_back(alle & ~(Block(1) << p));
     return bloecke;
 }

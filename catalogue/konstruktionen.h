@@ -9,7 +9,7 @@
 // of the extended binary Golay code.
 std::vector<Block> SteinerS3622();
 
-// For k = v - 1: t + 1 rows, each leaving out one of the points 0..t, cover every t-set.
+// For k = v - 1: t + 1 rows, each leaving out one of the last t + 1 points, cover every t-set.
 std::vector<Block> OhneJeEinenPunkt(int v, int t);
 
 // tr distinct rows of k points on 0..v-1 that use every point (when tr * k >= v) and

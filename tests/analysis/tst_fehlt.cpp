@@ -170,10 +170,10 @@ private slots:
         QTest::newRow("Beispiel 3er") << gedruckt << 4 << 3 << QStringList{"2 3 4"}
                                       << QStringList{"1 2 3", "1 2 4", "1 3 4"} << QStringList{} << QStringList{};
         const std::vector<Reihenmenge> katalog = KatalogZeilen(0);
-        QTest::newRow("Katalog 0, 2er") << katalog << 4 << 2 << QStringList{} << QStringList{"1 2", "1 3", "2 3"}
-                                        << QStringList{"1 4", "2 4", "3 4"} << QStringList{};
-        QTest::newRow("Katalog 0, 3er") << katalog << 4 << 3 << QStringList{"1 2 3"}
-                                        << QStringList{"1 2 4", "1 3 4", "2 3 4"} << QStringList{} << QStringList{};
+        QTest::newRow("Katalog 0, 2er") << katalog << 4 << 2 << QStringList{} << QStringList{"2 3", "2 4", "3 4"}
+                                        << QStringList{"1 2", "1 3", "1 4"} << QStringList{};
+        QTest::newRow("Katalog 0, 3er") << katalog << 4 << 3 << QStringList{"2 3 4"}
+                                        << QStringList{"1 2 3", "1 2 4", "1 3 4"} << QStringList{} << QStringList{};
         QTest::newRow("dreimal") << std::vector<Reihenmenge>{Zeile({1, 2, 3}), Zeile({1, 2, 4}), Zeile({1, 2, 5})} << 5
                                  << 2 << QStringList{"3 4", "3 5", "4 5"}
                                  << QStringList{"1 3", "1 4", "1 5", "2 3", "2 4", "2 5"} << QStringList{}
@@ -300,8 +300,8 @@ private slots:
         QTest::addColumn<int>("kategorie");
         QTest::addColumn<QString>("text");
         QTest::newRow("fehlende, leer") << 0 << QString();
-        QTest::newRow("einmal") << 1 << QStringLiteral("1 2\r\n1 3\r\n2 3\r\n");
-        QTest::newRow("zweimal") << 2 << QStringLiteral("1 4\r\n2 4\r\n3 4\r\n");
+        QTest::newRow("einmal") << 1 << QStringLiteral("2 3\r\n2 4\r\n3 4\r\n");
+        QTest::newRow("zweimal") << 2 << QStringLiteral("1 2\r\n1 3\r\n1 4\r\n");
         QTest::newRow("öfter, leer") << 3 << QString();
     }
 
