@@ -5,6 +5,7 @@
 //                        [--temperatur START,ENDE]
 //   kbw-katalog verbessern --daten FILE [--von A] [--bis B] [--sekunden S] [--saat N]
 //                          [--temperatur START,ENDE]
+//   kbw-katalog ableiten --daten FILE [--von A] [--bis B] [--sekunden S] [--saat N]
 // Without --daten, pruefen checks the catalogue compiled into the program.
 #include "abdeckungssuche.h"
 #include "gruppensuche.h"
@@ -23,6 +24,7 @@
 #include <cstring>
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -499,6 +501,151 @@ int Verbessern(const Optionen &o)
     return 0;
 }
 
+// Rows of a stored entry as bit masks.
+std::vector<Block> AlsBloecke(const KatalogEintrag &e)
+{
+    std::vector<Block> bloecke;
+    for (int r = 0; r < e.sys.TR; ++r) {
+        Block b = 0;
+        for (int p = 0; p < e.sys.RG; ++p)
+            b |= Block(1) << (e.reihen[std::size_t(r) * e.sys.RG + p] - 1);
+        bloecke.push_back(b);
+    }
+    return bloecke;
+}
+
+bool SchlichteUeberdeckung(int i)
+{
+    const KatalogZiel &z = KatalogZielFuer(i);
+    return z.ga > 0 && LottogarantieFuer(i).m == 0 && z.festeTR <= z.bekannt && z.rg < z.wz - 1;
+}
+
+// Derives designs from the other stored entries and from constructions: points deleted
+// from C(v+d,k,t), the rows through one point of C(v+1,k+1,t+1) without it, rows
+// lengthened from C(v,k-1,t), C(v-1,k,t) joined with C(v-1,k-1,t-1) plus a new point,
+// Steiner systems and projective spaces; then redundant rows are dropped and the rows
+// annealed towards the target. Repeats until nothing improves, since an
+// improvement may make others possible.
+int Ableiten(const Optionen &o)
+{
+    std::vector<KatalogEintrag> eintraege;
+    std::string fehler;
+    if (o.daten.empty() || !KatalogLesen(o.daten, eintraege, fehler)) {
+        std::fprintf(stderr, "ableiten needs --daten FILE that reads (%s)\n", fehler.c_str());
+        return 2;
+    }
+    // The smallest stored covering per (v, k, t).
+    auto schluessel = [](int v, int k, int t) { return (v * 64 + k) * 64 + t; };
+    std::map<int, std::vector<Block>> beste;
+    auto merken = [&](int v, int k, int t, const std::vector<Block> &b) {
+        auto it = beste.find(schluessel(v, k, t));
+        if (it == beste.end() || b.size() < it->second.size())
+            beste[schluessel(v, k, t)] = b;
+    };
+    for (int i = 0; i < KatalogGroesse; ++i) {
+        const KatalogZiel &z = KatalogZielFuer(i);
+        if (z.ga > 0 && LottogarantieFuer(i).m == 0 && eintraege[i].vorhanden)
+            merken(z.wz, z.rg, z.ga, AlsBloecke(eintraege[i]));
+    }
+    merken(22, 6, 3, SteinerS3622());
+    merken(40, 4, 2, GeradenPG3(3));
+    merken(15, 3, 2, GeradenPG3(2));
+    auto gespeichert = [&](int v, int k, int t) -> const std::vector<Block> * {
+        auto it = beste.find(schluessel(v, k, t));
+        return it == beste.end() ? nullptr : &it->second;
+    };
+    std::uint64_t saat = o.saat * 1000003ull;
+    for (bool weiter = true; weiter;) {
+        weiter = false;
+        for (int i = o.von; i <= o.bis; ++i) {
+            if (!SchlichteUeberdeckung(i) || !eintraege[i].vorhanden)
+                continue;
+            const KatalogZiel &z = KatalogZielFuer(i);
+            const int v = z.wz, k = z.rg, t = z.ga;
+            const int ziel = z.festeTR ? z.festeTR : z.bekannt;
+            const int bisher = eintraege[i].sys.TR;
+            if (bisher <= ziel)
+                continue;
+            std::vector<Block> kandidat;
+            std::string herkunft;
+            auto pruefen = [&](std::vector<Block> b, const std::string &wie) {
+                b = RedundanteStreichen(v, t, b, 10, ++saat);
+                if (!b.empty() && (kandidat.empty() || b.size() < kandidat.size())) {
+                    kandidat = b;
+                    herkunft = wie;
+                }
+            };
+            if (const auto *b = gespeichert(v, k, t))
+                pruefen(*b, "construction");
+            // Deleting d points, one at a time, each time the point that leaves the fewest rows.
+            for (int d = 1; d <= 5; ++d) {
+                const auto *gross = gespeichert(v + d, k, t);
+                if (!gross)
+                    continue;
+                std::vector<Block> b = *gross;
+                for (int w = v + d; w > v; --w) {
+                    std::vector<Block> bester;
+                    for (int p = 0; p < w; ++p) {
+                        std::vector<Block> c = RedundanteStreichen(w - 1, t, PunktStreichen(b, w, p), 3, ++saat);
+                        if (bester.empty() || c.size() < bester.size())
+                            bester = c;
+                    }
+                    b = bester;
+                }
+                pruefen(b, "C(" + std::to_string(v + d) + "," + std::to_string(k) + "," + std::to_string(t) +
+                               ") less " + std::to_string(d) + " point(s)");
+            }
+            // The rows through one point of C(v+1,k+1,t+1), without that point.
+            if (const auto *gross = gespeichert(v + 1, k + 1, t + 1)) {
+                for (int p = 0; p <= v; ++p) {
+                    std::vector<Block> b;
+                    const Block unten = (Block(1) << p) - 1;
+                    for (Block r : *gross)
+                        if (r >> p & 1u)
+                            b.push_back((r & unten) | ((r >> 1) & ~unten));
+                    pruefen(b, "C(" + std::to_string(v + 1) + "," + std::to_string(k + 1) + "," +
+                                   std::to_string(t + 1) + ") derived at a point");
+                }
+            }
+            if (const auto *b = gespeichert(v, k - 1, t))
+                pruefen(ZeilenVerlaengern(*b, v), "C(" + std::to_string(v) + "," + std::to_string(k - 1) + "," +
+                                                      std::to_string(t) + ") with longer rows");
+            if (t >= 2) {
+                const auto *ohne = gespeichert(v - 1, k, t);
+                const auto *kleiner = gespeichert(v - 1, k - 1, t - 1);
+                if (ohne && kleiner)
+                    pruefen(NeuerPunkt(*ohne, *kleiner, v), "C(v-1,k,t) + C(v-1,k-1,t-1)");
+            }
+            if (kandidat.empty() || int(kandidat.size()) >= bisher)
+                continue;
+            std::printf("%d C(%d,%d,%d): %d -> %d from %s", i, v, k, t, bisher, int(kandidat.size()),
+                        herkunft.c_str());
+            Suchaufgabe a;
+            a.v = v;
+            a.k = k;
+            a.t = t;
+            a.tStart = o.tStart;
+            a.tEnde = o.tEnde;
+            Abdeckungssuche suche(a, ++saat);
+            if (o.sekunden > 0 && int(kandidat.size()) > ziel) {
+                kandidat = suche.verkleinern(kandidat, ziel, o.sekunden);
+                std::printf(", annealed %d", int(kandidat.size()));
+            }
+            std::printf(" (target %d)\n", ziel);
+            if (z.festeTR > 0 && int(kandidat.size()) < z.festeTR)
+                suche.auffuellen(kandidat, z.festeTR);
+            std::fflush(stdout);
+            const KatalogEintrag neu = ZuEintrag(i, kandidat);
+            if (Uebernehmen(o.daten, i, neu)) {
+                eintraege[i] = neu;
+                merken(v, k, t, kandidat);
+                weiter = true;
+            }
+        }
+    }
+    return 0;
+}
+
 int Pruefen(const Optionen &o)
 {
     std::vector<KatalogEintrag> eintraege;
@@ -557,7 +704,7 @@ int main(int argc, char **argv)
     if (argc < 2) {
         std::fprintf(
             stderr,
-            "usage: kbw-katalog erzeugen|pruefen|gruppe|verbessern [--daten FILE] [--sekunden S] [--threads N] "
+            "usage: kbw-katalog erzeugen|pruefen|gruppe|verbessern|ableiten [--daten FILE] [--sekunden S] [--threads N] "
             "[--von A] [--bis B] [--gruppe G] [--laeufe L] [--saat N] [--temperatur START,ENDE]\n");
         return 2;
     }
@@ -598,6 +745,8 @@ int main(int argc, char **argv)
         return Gruppe(o);
     if (befehl == "verbessern")
         return Verbessern(o);
+    if (befehl == "ableiten")
+        return Ableiten(o);
     std::fprintf(stderr, "unknown command %s\n", befehl.c_str());
     return 2;
 }

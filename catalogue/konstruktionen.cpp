@@ -1,6 +1,7 @@
 #include "konstruktionen.h"
 
 #include <algorithm>
+#include <array>
 #include <limits>
 
 std::vector<Block> SteinerS3622()
@@ -86,4 +87,125 @@ std::vector<Block> GleichmaessigVerteilen(int v, int k, int tr, std::mt19937_64 
         }
     }
     return bloecke;
+}
+
+namespace {
+
+// Point of the row b that is used least in grad and not yet in b (ties: lowest number).
+int SeltensterFehlender(Block b, int v, const std::vector<int> &grad)
+{
+    int bester = -1;
+    for (int q = 0; q < v; ++q)
+        if (!(b >> q & 1u) && (bester < 0 || grad[q] < grad[bester]))
+            bester = q;
+    return bester;
+}
+
+std::vector<int> Grade(const std::vector<Block> &bloecke, int v)
+{
+    std::vector<int> grad(v, 0);
+    for (Block b : bloecke)
+        for (; b; b &= b - 1)
+            ++grad[__builtin_ctzll(b)];
+    return grad;
+}
+
+void DoppelteStreichen(std::vector<Block> &bloecke)
+{
+    std::vector<Block> gesehen;
+    std::vector<Block> ergebnis;
+    for (Block b : bloecke)
+        if (std::find(gesehen.begin(), gesehen.end(), b) == gesehen.end()) {
+            gesehen.push_back(b);
+            ergebnis.push_back(b);
+        }
+    bloecke.swap(ergebnis);
+}
+
+} // namespace
+
+std::vector<Block> PunktStreichen(const std::vector<Block> &bloecke, int v, int p)
+{
+    const Block unten = (Block(1) << p) - 1;
+    std::vector<Block> neu;
+    neu.reserve(bloecke.size());
+    for (Block b : bloecke)
+        neu.push_back((b & unten) | ((b >> 1) & ~unten));
+    std::vector<int> grad = Grade(neu, v - 1);
+    for (std::size_t i = 0; i < bloecke.size(); ++i) {
+        if (!(bloecke[i] >> p & 1u))
+            continue;
+        const int q = SeltensterFehlender(neu[i], v - 1, grad);
+        if (q < 0)
+            continue;
+        neu[i] |= Block(1) << q;
+        ++grad[q];
+    }
+    DoppelteStreichen(neu);
+    return neu;
+}
+
+std::vector<Block> ZeilenVerlaengern(const std::vector<Block> &bloecke, int v)
+{
+    std::vector<int> grad = Grade(bloecke, v);
+    std::vector<Block> neu;
+    neu.reserve(bloecke.size());
+    for (Block b : bloecke) {
+        const int q = SeltensterFehlender(b, v, grad);
+        if (q < 0)
+            return {};
+        neu.push_back(b | Block(1) << q);
+        ++grad[q];
+    }
+    DoppelteStreichen(neu);
+    return neu;
+}
+
+std::vector<Block> NeuerPunkt(const std::vector<Block> &ohne, const std::vector<Block> &kleiner, int v)
+{
+    std::vector<Block> neu = ohne;
+    for (Block b : kleiner)
+        neu.push_back(b | Block(1) << (v - 1));
+    DoppelteStreichen(neu);
+    return neu;
+}
+
+std::vector<Block> GeradenPG3(int q)
+{
+    // Points: vectors of GF(q)^4 whose first non-zero coordinate is 1.
+    std::vector<std::array<int, 4>> punkte;
+    for (int a = 0; a < q * q * q * q; ++a) {
+        std::array<int, 4> x{a % q, a / q % q, a / (q * q) % q, a / (q * q * q)};
+        int erste = 0;
+        while (erste < 4 && x[erste] == 0)
+            ++erste;
+        if (erste < 4 && x[erste] == 1)
+            punkte.push_back(x);
+    }
+    const int n = int(punkte.size());
+    auto nummer = [&](std::array<int, 4> x) {
+        int erste = 0;
+        while (x[erste] == 0)
+            ++erste;
+        int inv = 1;
+        while (x[erste] * inv % q != 1)
+            ++inv;
+        for (int &c : x)
+            c = c * inv % q;
+        return int(std::find(punkte.begin(), punkte.end(), x) - punkte.begin());
+    };
+    std::vector<Block> geraden;
+    for (int i = 0; i < n; ++i)
+        for (int j = i + 1; j < n; ++j) {
+            Block g = Block(1) << i | Block(1) << j;
+            for (int s = 1; s < q; ++s) {
+                std::array<int, 4> x;
+                for (int c = 0; c < 4; ++c)
+                    x[c] = (s * punkte[i][c] + punkte[j][c]) % q;
+                g |= Block(1) << nummer(x);
+            }
+            if (std::find(geraden.begin(), geraden.end(), g) == geraden.end())
+                geraden.push_back(g);
+        }
+    return geraden;
 }

@@ -85,6 +85,47 @@ private slots:
             QCOMPARE(__builtin_popcountll(b), 6);
     }
 
+    void projektiverRaumIstSteinersystem()
+    {
+        // PG(3,3): 130 lines of 4 on 40 points, 130 * C(4,2) = C(40,2).
+        const auto geraden = GeradenPG3(3);
+        QCOMPARE(int(geraden.size()), 130);
+        const auto reihen = AlsReihen(geraden);
+        QVERIFY(AbdeckungErfuellt(40, 4, 130, reihen.data(), 2));
+        for (Block b : geraden)
+            QCOMPARE(__builtin_popcountll(b), 4);
+    }
+
+    // Each derivation must keep the covering property for its t on its point count, with
+    // rows of the right length and no row twice.
+    void ableitungenBehaltenAbdeckung()
+    {
+        const auto steiner = SteinerS3622();
+        auto pruefen = [](const std::vector<Block> &b, int v, int k, int t) {
+            for (Block r : b)
+                QCOMPARE(__builtin_popcountll(r), k);
+            auto sortiert = b;
+            std::sort(sortiert.begin(), sortiert.end());
+            QVERIFY(std::adjacent_find(sortiert.begin(), sortiert.end()) == sortiert.end());
+            const auto reihen = AlsReihen(b);
+            QVERIFY(AbdeckungErfuellt(v, k, int(b.size()), reihen.data(), t));
+        };
+        // Deleting the first, a middle and the last point.
+        for (int p : {0, 9, 21}) {
+            const auto b = PunktStreichen(steiner, 22, p);
+            QCOMPARE(int(b.size()), 77);
+            pruefen(b, 21, 6, 3);
+        }
+        pruefen(ZeilenVerlaengern(steiner, 22), 22, 7, 3);
+        // C(23,6,3) <= C(22,6,3) + C(22,5,2), with any pair covering by rows of 5.
+        Suchaufgabe a{22, 5, 2};
+        Abdeckungssuche suche(a, 5);
+        const auto paare = suche.gierig();
+        const auto b = NeuerPunkt(steiner, paare, 23);
+        QCOMPARE(b.size(), steiner.size() + paare.size());
+        pruefen(b, 23, 6, 3);
+    }
+
     // The orbit of a subline under PGL(2,q^2) is a Steiner system S(3,q+1,q^2+1); the orbit
     // search must find that single orbit as the cheapest cover.
     void gruppensucheFindetSteinersystem_data()
