@@ -550,6 +550,11 @@ int Ableiten(const Optionen &o)
     merken(22, 6, 3, SteinerS3622());
     merken(40, 4, 2, GeradenPG3(3));
     merken(15, 3, 2, GeradenPG3(2));
+    // Pair designs from difference families: 1-rotational over Z_3^3, and over Z_3^2 x Z_5
+    // with the cosets of Z_5 as a short orbit.
+    merken(28, 4, 2, DifferenzfamilieEntwickeln({3, 3, 3}, 4, {1, 0, 0}, true));
+    merken(45, 5, 2, DifferenzfamilieEntwickeln({3, 3, 5}, 5, {0, 0, 1}, false));
+    merken(41, 5, 2, DifferenzfamilieEntwickeln({41}, 5, {0}, false));
     auto gespeichert = [&](int v, int k, int t) -> const std::vector<Block> * {
         auto it = beste.find(schluessel(v, k, t));
         return it == beste.end() ? nullptr : &it->second;

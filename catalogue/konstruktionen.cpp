@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <functional>
 #include <limits>
 
 std::vector<Block> SteinerS3622()
@@ -208,4 +209,146 @@ std::vector<Block> GeradenPG3(int q)
                 geraden.push_back(g);
         }
     return geraden;
+}
+
+namespace {
+
+struct Abelsch
+{
+    std::vector<int> moduli;
+    int n = 1;
+
+    std::vector<int> koordinaten(int x) const
+    {
+        std::vector<int> c;
+        for (int m : moduli) {
+            c.push_back(x % m);
+            x /= m;
+        }
+        return c;
+    }
+    int nummer(const std::vector<int> &c) const
+    {
+        int x = 0;
+        for (int i = int(moduli.size()) - 1; i >= 0; --i)
+            x = x * moduli[i] + ((c[i] % moduli[i]) + moduli[i]) % moduli[i];
+        return x;
+    }
+    int plus(int a, int b) const
+    {
+        auto ca = koordinaten(a), cb = koordinaten(b);
+        for (std::size_t i = 0; i < ca.size(); ++i)
+            ca[i] += cb[i];
+        return nummer(ca);
+    }
+    int minus(int a, int b) const
+    {
+        auto ca = koordinaten(a), cb = koordinaten(b);
+        for (std::size_t i = 0; i < ca.size(); ++i)
+            ca[i] -= cb[i];
+        return nummer(ca);
+    }
+};
+
+} // namespace
+
+std::vector<Block> DifferenzfamilieEntwickeln(const std::vector<int> &moduli, int k, const std::vector<int> &h,
+                                              bool unendlich)
+{
+    Abelsch g;
+    g.moduli = moduli;
+    for (int m : moduli)
+        g.n *= m;
+    const int n = g.n;
+    if (n + (unendlich ? 1 : 0) > 64 || k < 2)
+        return {};
+    std::vector<int> differenz(std::size_t(n) * n);
+    for (int a = 0; a < n; ++a)
+        for (int b = 0; b < n; ++b)
+            differenz[std::size_t(a) * n + b] = g.minus(a, b);
+    // The subgroup H of the short orbit.
+    std::vector<int> untergruppe{0};
+    const int erzeuger = g.nummer(h);
+    for (int x = erzeuger; x != 0; x = g.plus(x, erzeuger))
+        untergruppe.push_back(x);
+    const int hGroesse = int(untergruppe.size());
+    if (hGroesse > 1 && hGroesse != (unendlich ? k - 1 : k))
+        return {};
+    if (unendlich && hGroesse == 1)
+        return {};
+    const int offen = n - hGroesse;
+    if (offen % (k * (k - 1)) != 0)
+        return {};
+    const int basis = offen / (k * (k - 1));
+    std::vector<char> benutzt(n, 0);
+    for (int x : untergruppe)
+        benutzt[x] = 1;
+    std::vector<std::vector<int>> bloecke;
+    std::vector<int> block{0};
+    // Depth-first: complete the current base block in ascending order, then the next one.
+    std::function<bool()> weiter = [&]() -> bool {
+        if (int(block.size()) == k) {
+            bloecke.push_back(block);
+            if (int(bloecke.size()) == basis)
+                return true;
+            const std::vector<int> gemerkt = block;
+            block = {0};
+            if (weiter())
+                return true;
+            block = gemerkt;
+            bloecke.pop_back();
+            return false;
+        }
+        for (int x = block.back() + 1; x < n; ++x) {
+            std::vector<int> neu;
+            bool frei = true;
+            for (int y : block) {
+                for (int d : {differenz[std::size_t(x) * n + y], differenz[std::size_t(y) * n + x]}) {
+                    if (benutzt[d] || std::find(neu.begin(), neu.end(), d) != neu.end()) {
+                        frei = false;
+                        break;
+                    }
+                    neu.push_back(d);
+                }
+                if (!frei)
+                    break;
+            }
+            if (!frei)
+                continue;
+            for (int d : neu)
+                benutzt[d] = 1;
+            block.push_back(x);
+            if (weiter())
+                return true;
+            block.pop_back();
+            for (int d : neu)
+                benutzt[d] = 0;
+        }
+        return false;
+    };
+    if (basis > 0 && !weiter())
+        return {};
+    std::vector<Block> ergebnis;
+    for (const auto &b : bloecke)
+        for (int s = 0; s < n; ++s) {
+            Block r = 0;
+            for (int x : b)
+                r |= Block(1) << g.plus(x, s);
+            ergebnis.push_back(r);
+        }
+    if (hGroesse > 1) {
+        std::vector<char> erfasst(n, 0);
+        for (int s = 0; s < n; ++s) {
+            if (erfasst[s])
+                continue;
+            Block r = unendlich ? Block(1) << n : 0;
+            for (int x : untergruppe) {
+                const int p = g.plus(x, s);
+                erfasst[p] = 1;
+                r |= Block(1) << p;
+            }
+            ergebnis.push_back(r);
+        }
+    }
+    return ergebnis;
 }

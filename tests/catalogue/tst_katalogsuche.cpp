@@ -96,6 +96,36 @@ private slots:
             QCOMPARE(__builtin_popcountll(b), 4);
     }
 
+    void differenzfamilieErgibtPaarsystem_data()
+    {
+        QTest::addColumn<QVector<int>>("moduli");
+        QTest::addColumn<int>("k");
+        QTest::addColumn<QVector<int>>("h");
+        QTest::addColumn<bool>("unendlich");
+        QTest::addColumn<int>("v");
+        QTest::newRow("(13,4,1) cyclic") << QVector<int>{13} << 4 << QVector<int>{0} << false << 13;
+        QTest::newRow("(28,4,1) over Z_3^3 and a fixed point")
+            << QVector<int>{3, 3, 3} << 4 << QVector<int>{1, 0, 0} << true << 28;
+        QTest::newRow("(45,5,1) over Z_3^2 x Z_5") << QVector<int>{3, 3, 5} << 5 << QVector<int>{0, 0, 1} << false << 45;
+    }
+    void differenzfamilieErgibtPaarsystem()
+    {
+        QFETCH(QVector<int>, moduli);
+        QFETCH(int, k);
+        QFETCH(QVector<int>, h);
+        QFETCH(bool, unendlich);
+        QFETCH(int, v);
+        const auto bloecke = DifferenzfamilieEntwickeln({moduli.begin(), moduli.end()}, k, {h.begin(), h.end()}, unendlich);
+        // Every pair exactly once: v(v-1) / (k(k-1)) rows that cover all pairs.
+        QCOMPARE(int(bloecke.size()), v * (v - 1) / (k * (k - 1)));
+        for (Block b : bloecke)
+            QCOMPARE(__builtin_popcountll(b), k);
+        const auto reihen = AlsReihen(bloecke);
+        QVERIFY(AbdeckungErfuellt(v, k, int(bloecke.size()), reihen.data(), 2));
+        // No cyclic (28,4,1) design with a fixed point exists over Z_27.
+        QVERIFY(DifferenzfamilieEntwickeln({27}, 4, {9}, true).empty());
+    }
+
     // Each derivation must keep the covering property for its t on its point count, with
     // rows of the right length and no row twice.
     void ableitungenBehaltenAbdeckung()
