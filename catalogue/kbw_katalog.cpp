@@ -521,11 +521,11 @@ bool SchlichteUeberdeckung(int i)
 }
 
 // Derives designs from the other stored entries and from constructions: points deleted
-// from C(v+d,k,t), the rows through one point of C(v+1,k+1,t+1) without it, rows
-// lengthened from C(v,k-1,t), C(v-1,k,t) joined with C(v-1,k-1,t-1) plus a new point,
-// Steiner systems and projective spaces; then redundant rows are dropped and the rows
-// annealed towards the target. Repeats until nothing improves, since an
-// improvement may make others possible.
+// from C(v+d,k,t), C(v,k,t+1) pruned, the rows through one point of C(v+1,k+1,t+1)
+// without it, rows lengthened from C(v,k-1,t), C(v-1,k,t) joined with C(v-1,k-1,t-1)
+// plus a new point, Steiner systems, projective spaces and difference families; then
+// redundant rows are dropped and the rows annealed towards the target. Repeats until
+// nothing improves, since an improvement may make others possible.
 int Ableiten(const Optionen &o)
 {
     std::vector<KatalogEintrag> eintraege;
@@ -612,12 +612,27 @@ int Ableiten(const Optionen &o)
                                    std::to_string(t + 1) + ") derived at a point");
                 }
             }
+            // A (t+1)-covering covers every t-set too; pruning may leave fewer rows.
+            if (const auto *b = gespeichert(v, k, t + 1))
+                pruefen(*b, "C(" + std::to_string(v) + "," + std::to_string(k) + "," + std::to_string(t + 1) + ")");
             if (const auto *b = gespeichert(v, k - 1, t))
                 pruefen(ZeilenVerlaengern(*b, v), "C(" + std::to_string(v) + "," + std::to_string(k - 1) + "," +
                                                       std::to_string(t) + ") with longer rows");
             if (t >= 2) {
                 const auto *ohne = gespeichert(v - 1, k, t);
                 const auto *kleiner = gespeichert(v - 1, k - 1, t - 1);
+                // C(v-1,k-1,1): the points in consecutive runs of k - 1, the last run filled
+                // up from the first points.
+                std::vector<Block> zerlegung;
+                if (t == 2 && !kleiner) {
+                    for (int p = 0; p < v - 1; p += k - 1) {
+                        Block b = 0;
+                        for (int q = p; __builtin_popcountll(b) < k - 1; ++q)
+                            b |= Block(1) << (q < v - 1 ? q : q - (v - 1));
+                        zerlegung.push_back(b);
+                    }
+                    kleiner = &zerlegung;
+                }
                 if (ohne && kleiner)
                     pruefen(NeuerPunkt(*ohne, *kleiner, v), "C(v-1,k,t) + C(v-1,k-1,t-1)");
             }
