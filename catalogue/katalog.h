@@ -5,6 +5,8 @@
 #include <cstdint>
 
 inline constexpr int KatalogGroesse = 649;
+// Rows of all catalogue systems together, as planned.
+inline constexpr long KatalogZeilenGeplant = 38183;
 
 // The built-in catalogue: 649 descriptors with their rows as pool positions (1-based),
 // embedded in the program as constant data.

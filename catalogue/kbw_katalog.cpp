@@ -6,6 +6,7 @@
 //   kbw-katalog verbessern --daten FILE [--von A] [--bis B] [--sekunden S] [--saat N]
 //                          [--temperatur START,ENDE]
 //   kbw-katalog ableiten --daten FILE [--von A] [--bis B] [--sekunden S] [--saat N]
+//   kbw-katalog ausgleichen --daten FILE [--sekunden S]
 // Without --daten, pruefen checks the catalogue compiled into the program.
 #include "abdeckungssuche.h"
 #include "gruppensuche.h"
@@ -63,8 +64,37 @@ KatalogEintrag ZuEintrag(int index, const std::vector<Block> &bloecke)
 }
 
 // Several tool runs may work on the same file one after the other or side by side: each
-// improvement re-reads the file under a lock and replaces the entry only when the new
-// design passes the checker and has fewer rows than what the file holds now.
+// change re-reads the file under this lock (one per data file, outside the source tree).
+class Dateisperre
+{
+public:
+    explicit Dateisperre(const std::string &daten)
+    {
+        std::error_code ec;
+        const auto voll = std::filesystem::weakly_canonical(daten, ec).string();
+        const std::string pfad = (std::filesystem::temp_directory_path(ec)
+                                  / ("kbw-katalog-" + std::to_string(std::hash<std::string>{}(voll)) + ".sperre"))
+                                     .string();
+        m_fd = ::open(pfad.c_str(), O_RDWR | O_CREAT, 0644);
+        if (m_fd >= 0)
+            ::flock(m_fd, LOCK_EX);
+    }
+    ~Dateisperre()
+    {
+        if (m_fd >= 0) {
+            ::flock(m_fd, LOCK_UN);
+            ::close(m_fd);
+        }
+    }
+    Dateisperre(const Dateisperre &) = delete;
+    Dateisperre &operator=(const Dateisperre &) = delete;
+
+private:
+    int m_fd = -1;
+};
+
+// Replaces an entry only when the new design passes the checker and has fewer rows than
+// what the file holds now.
 bool Uebernehmen(const std::string &daten, int index, const KatalogEintrag &neu)
 {
     const Pruefergebnis p = KatalogeintragPruefen(index, neu.sys, neu.reihen.data());
@@ -72,17 +102,10 @@ bool Uebernehmen(const std::string &daten, int index, const KatalogEintrag &neu)
         std::fprintf(stderr, "%d: rejected: %s\n", index, p.fehler.c_str());
         return false;
     }
-    // The lock lives outside the source tree, one per data file.
-    std::error_code ec;
-    const auto voll = std::filesystem::weakly_canonical(daten, ec).string();
-    const std::string sperrPfad = (std::filesystem::temp_directory_path(ec)
-                                   / ("kbw-katalog-" + std::to_string(std::hash<std::string>{}(voll)) + ".sperre"))
-                                      .string();
-    const int sperre = ::open(sperrPfad.c_str(), O_RDWR | O_CREAT, 0644);
-    if (sperre >= 0)
-        ::flock(sperre, LOCK_EX);
+    Dateisperre sperre(daten);
     std::vector<KatalogEintrag> eintraege;
     std::string fehler;
+    std::error_code ec;
     bool lesbar = KatalogLesen(daten, eintraege, fehler);
     if (!lesbar && !std::filesystem::exists(daten, ec)) {
         eintraege.assign(KatalogGroesse, KatalogEintrag{});
@@ -91,25 +114,17 @@ bool Uebernehmen(const std::string &daten, int index, const KatalogEintrag &neu)
     if (!lesbar) {
         // A file that is there but does not read is left for a person to look at.
         std::fprintf(stderr, "%d: not stored: %s\n", index, fehler.c_str());
-        if (sperre >= 0)
-            ::close(sperre);
         return false;
     }
     const auto &alt = eintraege[index];
     const bool altGut = alt.vorhanden && KatalogeintragPruefen(index, alt.sys, alt.reihen.data()).ok;
-    bool geschrieben = false;
-    if (!altGut || neu.sys.TR < alt.sys.TR) {
-        eintraege[index] = neu;
-        const SchreibErgebnis e = KatalogSchreiben(daten, eintraege, Kopf);
-        if (!e.ok())
-            std::fprintf(stderr, "%s\n", SchreibFehlerText(QString::fromStdString(daten), e).toLocal8Bit().constData());
-        geschrieben = e.ok();
-    }
-    if (sperre >= 0) {
-        ::flock(sperre, LOCK_UN);
-        ::close(sperre);
-    }
-    return geschrieben;
+    if (altGut && neu.sys.TR >= alt.sys.TR)
+        return false;
+    eintraege[index] = neu;
+    const SchreibErgebnis e = KatalogSchreiben(daten, eintraege, Kopf);
+    if (!e.ok())
+        std::fprintf(stderr, "%s\n", SchreibFehlerText(QString::fromStdString(daten), e).toLocal8Bit().constData());
+    return e.ok();
 }
 
 // Row count of an entry without guarantee whose count is ours: interpolated between the
@@ -226,11 +241,25 @@ std::vector<int> Teile(int v, int k, int m)
     return beste;
 }
 
-std::vector<Block> OhneGarantie(int index, double sekunden, std::uint64_t saat)
+// Fewest rows the promise of an entry without guarantee needs: the pair coverings of its
+// parts, at least enough rows to hold every position.
+int Mindestzeilen(int index)
 {
     const KatalogZiel &z = KatalogZielFuer(index);
     const Lottogarantie g = LottogarantieFuer(index);
-    int tr = z.festeTR ? z.festeTR : FreieZeilenzahl(index);
+    int summe = 0;
+    if (g.m > 0 && g.s == 2)
+        for (int p : Teile(z.wz, z.rg, g.m))
+            summe += PaarabdeckungGroesse(p, z.rg);
+    return std::max(summe, (z.wz + z.rg - 1) / z.rg);
+}
+
+std::vector<Block> OhneGarantie(int index, double sekunden, std::uint64_t saat, int tr = 0)
+{
+    const KatalogZiel &z = KatalogZielFuer(index);
+    const Lottogarantie g = LottogarantieFuer(index);
+    if (tr == 0)
+        tr = z.festeTR ? z.festeTR : FreieZeilenzahl(index);
     if (g.m == 0 || g.s != 2) {
         std::mt19937_64 rng(saat);
         return GleichmaessigVerteilen(z.wz, z.rg, tr, rng);
@@ -666,6 +695,99 @@ int Ableiten(const Optionen &o)
     return 0;
 }
 
+// The free row counts of the entries without guarantee, chosen so that the whole catalogue
+// has the planned number of rows: the part of each interpolated count above the count
+// that opens its family is scaled by one common factor, never below what the promise needs
+// nor below the count of the next smaller pool. Returns false when even the promise
+// minimums exceed what the other entries leave.
+bool FreieZeilenzahlenFuerSumme(const std::vector<KatalogEintrag> &eintraege, long summe, std::vector<int> &zahlen,
+                                long &rest)
+{
+    std::vector<int> frei;
+    rest = summe;
+    for (int i = 0; i < KatalogGroesse; ++i) {
+        const KatalogZiel &z = KatalogZielFuer(i);
+        if (z.ga == 0 && z.festeTR == 0)
+            frei.push_back(i);
+        else
+            rest -= eintraege[i].vorhanden ? eintraege[i].sys.TR : std::max(z.festeTR, z.bekannt);
+    }
+    zahlen.assign(KatalogGroesse, 0);
+    // Scaled is the part of the interpolated count above the fixed count that opens the
+    // family, so that a family's counts never fall as its pools grow.
+    auto anfang = [](int i) {
+        while (KatalogZielFuer(i).festeTR == 0)
+            --i;
+        return KatalogZielFuer(i).festeTR;
+    };
+    auto skaliert = [&](int i, double faktor) { return anfang(i) + faktor * (FreieZeilenzahl(i) - anfang(i)); };
+    auto belegen = [&](double faktor) {
+        long n = 0;
+        for (int i : frei) {
+            const int vorher = KatalogZielFuer(i - 1).festeTR ? KatalogZielFuer(i - 1).festeTR : zahlen[i - 1];
+            zahlen[i] = std::max({Mindestzeilen(i), int(std::floor(skaliert(i, faktor))), vorher});
+            n += zahlen[i];
+        }
+        return n;
+    };
+    if (belegen(0) > rest)
+        return false;
+    double unten = 0, oben = 4;
+    for (int schritt = 0; schritt < 60; ++schritt) {
+        const double mitte = (unten + oben) / 2;
+        (belegen(mitte) <= rest ? unten : oben) = mitte;
+    }
+    // The rows left after rounding go one each to the largest free pools, from the end of
+    // the table: raising the tail of a family by one keeps its counts growing.
+    long n = belegen(unten);
+    for (auto i = frei.rbegin(); n < rest && i != frei.rend(); ++i, ++n)
+        ++zahlen[*i];
+    return true;
+}
+
+// Rebuilds the entries without guarantee whose row count differs from the one that makes
+// the catalogue's total what it is planned to be.
+int Ausgleichen(const Optionen &o)
+{
+    if (o.daten.empty()) {
+        std::fprintf(stderr, "ausgleichen needs --daten FILE\n");
+        return 2;
+    }
+    Dateisperre sperre(o.daten);
+    std::vector<KatalogEintrag> eintraege;
+    std::string fehler;
+    if (!KatalogLesen(o.daten, eintraege, fehler)) {
+        std::fprintf(stderr, "ausgleichen needs --daten FILE that reads (%s)\n", fehler.c_str());
+        return 2;
+    }
+    std::vector<int> zahlen;
+    long rest = 0;
+    if (!FreieZeilenzahlenFuerSumme(eintraege, KatalogZeilenGeplant, zahlen, rest)) {
+        std::fprintf(stderr, "the promises of the entries without guarantee need more than the %ld rows left\n", rest);
+        return 1;
+    }
+    for (int i = 0; i < KatalogGroesse; ++i) {
+        if (zahlen[i] == 0 || (eintraege[i].vorhanden && eintraege[i].sys.TR == zahlen[i]))
+            continue;
+        const std::vector<Block> bloecke = OhneGarantie(i, o.sekunden, 1000003ull * i + 17, zahlen[i]);
+        const KatalogEintrag neu = ZuEintrag(i, bloecke);
+        const Pruefergebnis p = KatalogeintragPruefen(i, neu.sys, neu.reihen.data());
+        if (!p.ok || int(bloecke.size()) != zahlen[i]) {
+            std::fprintf(stderr, "%d: no design with %d rows: %s\n", i, zahlen[i], p.fehler.c_str());
+            continue;
+        }
+        std::printf("%d: %d -> %d rows\n", i, eintraege[i].vorhanden ? int(eintraege[i].sys.TR) : 0, zahlen[i]);
+        std::fflush(stdout);
+        eintraege[i] = neu;
+    }
+    const SchreibErgebnis e = KatalogSchreiben(o.daten, eintraege, Kopf);
+    if (!e.ok()) {
+        std::fprintf(stderr, "%s\n", SchreibFehlerText(QString::fromStdString(o.daten), e).toLocal8Bit().constData());
+        return 1;
+    }
+    return 0;
+}
+
 int Pruefen(const Optionen &o)
 {
     std::vector<KatalogEintrag> eintraege;
@@ -712,6 +834,9 @@ int Pruefen(const Optionen &o)
             std::printf("above target: %d C(%d,%d,%d) rows=%d target=%d\n", i, z.wz, z.rg, z.ga, int(e.sys.TR),
                         z.bekannt);
     }
+    if (zeilen != KatalogZeilenGeplant)
+        std::printf("rows in all: %ld, planned %ld ('kbw-katalog ausgleichen' sets the free counts)\n", zeilen,
+                    KatalogZeilenGeplant);
     std::printf("systems=%d verified=%d rows=%ld at_best_known=%d above_target=%d fixed_unmet=%d\n", KatalogGroesse,
                 geprueft, zeilen, amBesten, ueberZiel, festeVerfehlt);
     return geprueft == KatalogGroesse ? 0 : 1;
@@ -724,7 +849,7 @@ int main(int argc, char **argv)
     if (argc < 2) {
         std::fprintf(
             stderr,
-            "usage: kbw-katalog erzeugen|pruefen|gruppe|verbessern|ableiten [--daten FILE] [--sekunden S] [--threads N] "
+            "usage: kbw-katalog erzeugen|pruefen|gruppe|verbessern|ableiten|ausgleichen [--daten FILE] [--sekunden S] [--threads N] "
             "[--von A] [--bis B] [--gruppe G] [--laeufe L] [--saat N] [--temperatur START,ENDE]\n");
         return 2;
     }
@@ -767,6 +892,8 @@ int main(int argc, char **argv)
         return Verbessern(o);
     if (befehl == "ableiten")
         return Ableiten(o);
+    if (befehl == "ausgleichen")
+        return Ausgleichen(o);
     std::fprintf(stderr, "unknown command %s\n", befehl.c_str());
     return 2;
 }
