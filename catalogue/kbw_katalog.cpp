@@ -552,9 +552,10 @@ bool SchlichteUeberdeckung(int i)
 // Derives designs from the other stored entries and from constructions: points deleted
 // from C(v+d,k,t), C(v,k,t+1) pruned, the rows through one point of C(v+1,k+1,t+1)
 // without it, rows lengthened from C(v,k-1,t), C(v-1,k,t) joined with C(v-1,k-1,t-1)
-// plus a new point, Steiner systems, projective spaces and difference families; then
-// redundant rows are dropped and the rows annealed towards the target. Repeats until
-// nothing improves, since an improvement may make others possible.
+// plus a new point, transversal designs with their groups covered, Steiner systems,
+// projective spaces and difference families; then redundant rows are dropped and the
+// rows annealed towards the target. Repeats until nothing improves, since an improvement
+// may make others possible.
 int Ableiten(const Optionen &o)
 {
     std::vector<KatalogEintrag> eintraege;
@@ -641,6 +642,17 @@ int Ableiten(const Optionen &o)
                                    std::to_string(t + 1) + ") derived at a point");
                 }
             }
+            if (t == 2)
+                for (int q = 2; q <= 13; ++q)
+                    for (int e = 0; e <= 1; ++e) {
+                        if (k * q + e != v || k > q)
+                            continue;
+                        const auto *gruppe = gespeichert(q + e, k, 2);
+                        if (q + e != k && !gruppe)
+                            continue;
+                        pruefen(TransversalMitGruppen(k, q, e == 1, gruppe ? *gruppe : std::vector<Block>{}),
+                                "TD(" + std::to_string(k) + "," + std::to_string(q) + ") with its groups covered");
+                    }
             // A (t+1)-covering covers every t-set too; pruning may leave fewer rows.
             if (const auto *b = gespeichert(v, k, t + 1))
                 pruefen(*b, "C(" + std::to_string(v) + "," + std::to_string(k) + "," + std::to_string(t + 1) + ")");

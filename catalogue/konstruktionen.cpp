@@ -352,3 +352,102 @@ std::vector<Block> DifferenzfamilieEntwickeln(const std::vector<int> &moduli, in
     }
     return ergebnis;
 }
+
+namespace {
+
+// Addition and multiplication tables of GF(q) for q = 2, 3, 4, 5, 7, 8, 9, 11, 13:
+// elements 0..q-1 as coefficient vectors over GF(p) (lowest coefficient first).
+bool KoerperTafeln(int q, std::vector<int> &plus, std::vector<int> &mal)
+{
+    int p = q, n = 1;
+    std::vector<int> modul; // monic irreducible polynomial of degree n, low coefficients
+    if (q == 4) {
+        p = 2, n = 2, modul = {1, 1};
+    } else if (q == 8) {
+        p = 2, n = 3, modul = {1, 1, 0};
+    } else if (q == 9) {
+        p = 3, n = 2, modul = {1, 0};
+    } else {
+        for (int d = 2; d * d <= q; ++d)
+            if (q % d == 0)
+                return false;
+        if (q < 2)
+            return false;
+        modul = {0}; // degree 1: products never reach x^1
+    }
+    auto ziffern = [&](int x) {
+        std::vector<int> c(n);
+        for (int i = 0; i < n; ++i, x /= p)
+            c[i] = x % p;
+        return c;
+    };
+    auto zahl = [&](const std::vector<int> &c) {
+        int x = 0;
+        for (int i = n - 1; i >= 0; --i)
+            x = x * p + c[i];
+        return x;
+    };
+    plus.assign(std::size_t(q) * q, 0);
+    mal.assign(std::size_t(q) * q, 0);
+    for (int a = 0; a < q; ++a)
+        for (int b = 0; b < q; ++b) {
+            auto ca = ziffern(a), cb = ziffern(b);
+            std::vector<int> s(n);
+            for (int i = 0; i < n; ++i)
+                s[i] = (ca[i] + cb[i]) % p;
+            plus[std::size_t(a) * q + b] = zahl(s);
+            // Product of the polynomials, reduced by x^n = -modul.
+            std::vector<int> prod(2 * n, 0);
+            for (int i = 0; i < n; ++i)
+                for (int j = 0; j < n; ++j)
+                    prod[i + j] = (prod[i + j] + ca[i] * cb[j]) % p;
+            for (int grad = 2 * n - 1; grad >= n; --grad) {
+                const int c = prod[grad];
+                prod[grad] = 0;
+                for (int i = 0; i < n; ++i)
+                    prod[grad - n + i] = ((prod[grad - n + i] - c * modul[i]) % p + p) % p;
+            }
+            mal[std::size_t(a) * q + b] = zahl(std::vector<int>(prod.begin(), prod.begin() + n));
+        }
+    return true;
+}
+
+} // namespace
+
+std::vector<Block> TransversalMitGruppen(int k, int q, bool zusatzpunkt, const std::vector<Block> &gruppe)
+{
+    std::vector<int> plus, mal;
+    const int v = k * q + (zusatzpunkt ? 1 : 0);
+    if (k > q || v > 64 || !KoerperTafeln(q, plus, mal))
+        return {};
+    std::vector<Block> bloecke;
+    for (int a = 0; a < q; ++a)
+        for (int b = 0; b < q; ++b) {
+            // Group i holds the value a + b * i (i read as a field element).
+            Block r = 0;
+            for (int i = 0; i < k; ++i)
+                r |= Block(1) << (i * q + plus[std::size_t(a) * q + mal[std::size_t(b) * q + i]]);
+            bloecke.push_back(r);
+        }
+    const int g = q + (zusatzpunkt ? 1 : 0);
+    for (int i = 0; i < k; ++i) {
+        // Group point x is i*q + x; the extra point (x = q) is the last of all.
+        auto punkt = [&](int x) { return x < q ? i * q + x : k * q; };
+        if (g == k) {
+            Block r = 0;
+            for (int x = 0; x < g; ++x)
+                r |= Block(1) << punkt(x);
+            bloecke.push_back(r);
+            continue;
+        }
+        for (Block b : gruppe) {
+            Block r = 0;
+            for (; b; b &= b - 1)
+                r |= Block(1) << punkt(__builtin_ctzll(b));
+            bloecke.push_back(r);
+        }
+    }
+    std::sort(bloecke.begin(), bloecke.end());
+    bloecke.erase(std::unique(bloecke.begin(), bloecke.end()), bloecke.end());
+    return bloecke;
+}

@@ -44,3 +44,10 @@ std::vector<Block> GeradenPG3(int q);
 // exactly once. Returns no rows when no such family exists.
 std::vector<Block> DifferenzfamilieEntwickeln(const std::vector<int> &moduli, int k, const std::vector<int> &h,
                                               bool unendlich);
+
+// C(kq + e, k, 2) <= q^2 + k C(q + e, k, 2), e = 0 or 1: the transversal design TD(k,q)
+// over GF(q) (q a prime up to 61, 4, 8 or 9; k <= q) has q^2 rows, one point of each of k groups of
+// q points, and meets every pair from two groups once; the pairs inside a group (with the
+// extra point for e = 1) are covered by a copy of gruppe, a pair covering on q + e points
+// (for q + e = k the group is one row). Returns no rows when q is not supported or k > q.
+std::vector<Block> TransversalMitGruppen(int k, int q, bool zusatzpunkt, const std::vector<Block> &gruppe);

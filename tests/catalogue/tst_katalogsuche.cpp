@@ -126,6 +126,38 @@ private slots:
         QVERIFY(DifferenzfamilieEntwickeln({27}, 4, {9}, true).empty());
     }
 
+    void transversalDesignMitGruppen_data()
+    {
+        QTest::addColumn<int>("k");
+        QTest::addColumn<int>("q");
+        QTest::addColumn<bool>("zusatzpunkt");
+        QTest::newRow("TD(6,8) over GF(8) and a point: 49 points") << 6 << 8 << true;
+        QTest::newRow("TD(5,9) over GF(9)") << 5 << 9 << false;
+        QTest::newRow("TD(4,5) over GF(5)") << 4 << 5 << false;
+        QTest::newRow("TD(4,4) over GF(4), each group one row") << 4 << 4 << false;
+    }
+    void transversalDesignMitGruppen()
+    {
+        QFETCH(int, k);
+        QFETCH(int, q);
+        QFETCH(bool, zusatzpunkt);
+        const int g = q + (zusatzpunkt ? 1 : 0);
+        std::vector<Block> gruppe;
+        if (g > k) {
+            Suchaufgabe a{g, k, 2};
+            Abdeckungssuche suche(a, 11);
+            gruppe = suche.gierig();
+        }
+        const auto bloecke = TransversalMitGruppen(k, q, zusatzpunkt, gruppe);
+        const int v = k * q + (zusatzpunkt ? 1 : 0);
+        QCOMPARE(int(bloecke.size()), q * q + k * std::max<int>(1, int(gruppe.size())));
+        for (Block b : bloecke)
+            QCOMPARE(__builtin_popcountll(b), k);
+        const auto reihen = AlsReihen(bloecke);
+        QVERIFY(AbdeckungErfuellt(v, k, int(bloecke.size()), reihen.data(), 2));
+        QVERIFY(TransversalMitGruppen(7, 6, false, gruppe).empty()); // no field of order 6
+    }
+
     // Each derivation must keep the covering property for its t on its point count, with
     // rows of the right length and no row twice.
     void ableitungenBehaltenAbdeckung()
