@@ -549,6 +549,68 @@ bool SchlichteUeberdeckung(int i)
     return z.ga > 0 && LottogarantieFuer(i).m == 0 && z.festeTR <= z.bekannt && z.rg < z.wz - 1;
 }
 
+// Starts a 3-covering with v = kq from the rows of an orthogonal array of strength 3 (they
+// meet every triple across three groups once), adds rows for the triples inside groups,
+// and anneals the whole towards the target.
+int Feld(const Optionen &o)
+{
+    const int i = o.von;
+    const KatalogZiel &z = KatalogZielFuer(i);
+    const int q = std::atoi(o.gruppe.c_str());
+    if (o.daten.empty() || !SchlichteUeberdeckung(i) || z.ga != 3 || q < 2 || z.wz % q != 0) {
+        std::fprintf(stderr, "feld needs --daten, a plain 3-covering entry and --gruppe q dividing its pool\n");
+        return 2;
+    }
+    const int gruppen = z.wz / q;
+    std::vector<Block> feld = OrthogonalesFeldStaerke3(gruppen, q);
+    if (feld.empty()) {
+        std::fprintf(stderr, "no orthogonal array of strength 3 with %d columns over GF(%d)\n", gruppen, q);
+        return 2;
+    }
+    // Rows of k > groups points: every array row is filled up with points of its own groups.
+    std::mt19937_64 rng(o.saat);
+    for (Block &b : feld)
+        while (__builtin_popcountll(b) < z.rg) {
+            const int p = int(rng() % std::uint64_t(z.wz));
+            b |= Block(1) << p;
+        }
+    if (__builtin_popcountll(feld.front()) != z.rg) {
+        std::fprintf(stderr, "rows of %d points do not fit %d groups\n", z.rg, gruppen);
+        return 2;
+    }
+    const int ziel = z.festeTR ? z.festeTR : z.bekannt;
+    for (int lauf = 0; lauf < o.laeufe; ++lauf) {
+        std::vector<KatalogEintrag> eintraege;
+        std::string fehler;
+        int bisher = 0;
+        if (KatalogLesen(o.daten, eintraege, fehler) && eintraege[i].vorhanden)
+            bisher = eintraege[i].sys.TR;
+        if (bisher > 0 && bisher <= ziel)
+            break;
+        Suchaufgabe a;
+        a.v = z.wz;
+        a.k = z.rg;
+        a.t = 3;
+        a.tStart = o.tStart;
+        a.tEnde = o.tEnde;
+        Abdeckungssuche suche(a, o.saat * 7919 + std::uint64_t(lauf));
+        std::vector<Block> bloecke = feld;
+        suche.auffuellen(bloecke, std::max(bisher, int(feld.size()) + 1));
+        std::vector<Block> start = bloecke;
+        if (!suche.loese(start, o.sekunden / 3)) {
+            std::printf("%d: no covering from the array with %d rows\n", i, int(start.size()));
+            continue;
+        }
+        const std::vector<Block> kleiner = suche.verkleinern(start, std::min(ziel, bisher - 1), o.sekunden);
+        std::printf("%d C(%d,%d,3) array over GF(%d): %d rows (target %d, file %d)\n", i, z.wz, z.rg, q,
+                    int(kleiner.size()), ziel, bisher);
+        std::fflush(stdout);
+        if (int(kleiner.size()) < bisher && Uebernehmen(o.daten, i, ZuEintrag(i, kleiner)))
+            std::printf("%d: stored %d rows\n", i, int(kleiner.size()));
+    }
+    return 0;
+}
+
 // Derives designs from the other stored entries and from constructions: points deleted
 // from C(v+d,k,t), C(v,k,t+1) pruned, the rows through one point of C(v+1,k+1,t+1)
 // without it, rows lengthened from C(v,k-1,t), C(v-1,k,t) joined with C(v-1,k-1,t-1)
@@ -904,6 +966,8 @@ int main(int argc, char **argv)
         return Verbessern(o);
     if (befehl == "ableiten")
         return Ableiten(o);
+    if (befehl == "feld")
+        return Feld(o);
     if (befehl == "ausgleichen")
         return Ausgleichen(o);
     std::fprintf(stderr, "unknown command %s\n", befehl.c_str());

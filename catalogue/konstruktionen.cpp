@@ -451,3 +451,24 @@ std::vector<Block> TransversalMitGruppen(int k, int q, bool zusatzpunkt, const s
     bloecke.erase(std::unique(bloecke.begin(), bloecke.end()), bloecke.end());
     return bloecke;
 }
+
+std::vector<Block> OrthogonalesFeldStaerke3(int k, int q)
+{
+    std::vector<int> plus, mal;
+    if (k > q + 1 || k * q > 64 || !KoerperTafeln(q, plus, mal))
+        return {};
+    auto p = [&](int x, int y) { return plus[std::size_t(x) * q + y]; };
+    auto m = [&](int x, int y) { return mal[std::size_t(x) * q + y]; };
+    std::vector<Block> bloecke;
+    for (int a = 0; a < q; ++a)
+        for (int b = 0; b < q; ++b)
+            for (int c = 0; c < q; ++c) {
+                Block r = 0;
+                for (int i = 0; i < k; ++i) {
+                    const int wert = i < q ? p(a, p(m(b, i), m(c, m(i, i)))) : c;
+                    r |= Block(1) << (i * q + wert);
+                }
+                bloecke.push_back(r);
+            }
+    return bloecke;
+}

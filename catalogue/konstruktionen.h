@@ -51,3 +51,8 @@ std::vector<Block> DifferenzfamilieEntwickeln(const std::vector<int> &moduli, in
 // extra point for e = 1) are covered by a copy of gruppe, a pair covering on q + e points
 // (for q + e = k the group is one row). Returns no rows when q is not supported or k > q.
 std::vector<Block> TransversalMitGruppen(int k, int q, bool zusatzpunkt, const std::vector<Block> &gruppe);
+
+// The q^3 rows of an orthogonal array of strength 3 as rows of k points on k groups of q
+// (k <= q + 1, q as for TransversalMitGruppen): column x of GF(q) holds a + bx + cx^2, the
+// extra column c. Any three points from three different groups lie in exactly one row.
+std::vector<Block> OrthogonalesFeldStaerke3(int k, int q);

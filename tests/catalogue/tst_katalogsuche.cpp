@@ -158,6 +158,34 @@ private slots:
         QVERIFY(TransversalMitGruppen(7, 6, false, gruppe).empty()); // no field of order 6
     }
 
+    void orthogonalesFeldTrifftJedesTripelEinmal_data()
+    {
+        QTest::addColumn<int>("k");
+        QTest::addColumn<int>("q");
+        QTest::newRow("6 columns over GF(5), with the extra column") << 6 << 5;
+        QTest::newRow("5 columns over GF(4)") << 5 << 4;
+        QTest::newRow("3 columns over GF(7)") << 3 << 7;
+    }
+    void orthogonalesFeldTrifftJedesTripelEinmal()
+    {
+        QFETCH(int, k);
+        QFETCH(int, q);
+        const auto bloecke = OrthogonalesFeldStaerke3(k, q);
+        QCOMPARE(int(bloecke.size()), q * q * q);
+        const int v = k * q;
+        for (int a = 0; a < v; ++a)
+            for (int b = a + 1; b < v; ++b)
+                for (int c = b + 1; c < v; ++c) {
+                    if (a / q == b / q || b / q == c / q || a / q == c / q)
+                        continue;
+                    const Block tripel = Block(1) << a | Block(1) << b | Block(1) << c;
+                    const auto n = std::count_if(bloecke.begin(), bloecke.end(),
+                                                 [&](Block r) { return (r & tripel) == tripel; });
+                    QCOMPARE(int(n), 1);
+                }
+        QVERIFY(OrthogonalesFeldStaerke3(q + 2, q).empty());
+    }
+
     // Each derivation must keep the covering property for its t on its point count, with
     // rows of the right length and no row twice.
     void ableitungenBehaltenAbdeckung()
