@@ -72,6 +72,13 @@ void Abdeckungssuche::zustandAufbauen(const std::vector<Block> &bloecke)
         for (std::size_t r = 0; r < m_mMengen.size(); ++r)
             m_offenB.rein(int(r));
     }
+    // Rows that stay as they are count, but are never moved or removed.
+    for (Block b : m_a.fest) {
+        if (m_a.t > 0)
+            teilmengen(b, m_a.t, [&](Block x) { zaehlerAendern(m_a.t, x, +1); });
+        if (m_a.m > 0 && m_a.s != m_a.t)
+            teilmengen(b, m_a.s, [&](Block x) { zaehlerAendern(m_a.s, x, +1); });
+    }
     for (Block b : bloecke)
         blockHinzu(b);
 }

@@ -20,6 +20,9 @@ struct Suchaufgabe
     // Temperature band of the annealing: it cools from tStart to tEnde, then starts over.
     double tStart = 0.25;
     double tEnde = 0.15;
+    // Rows that are part of every solution: they count towards the requirements, but the
+    // search neither moves nor returns them.
+    std::vector<Block> fest{};
 };
 
 // Simulated annealing on a fixed number of rows in the style of Nurmela and Oestergard:

@@ -550,8 +550,8 @@ bool SchlichteUeberdeckung(int i)
 }
 
 // Starts a 3-covering with v = kq from the rows of an orthogonal array of strength 3 (they
-// meet every triple across three groups once), adds rows for the triples inside groups,
-// and anneals the whole towards the target.
+// meet every triple across three groups once), adds rows for the triples with two or three
+// points in one group, and anneals the whole towards the target.
 int Feld(const Optionen &o)
 {
     const int i = o.von;
@@ -587,21 +587,24 @@ int Feld(const Optionen &o)
             bisher = eintraege[i].sys.TR;
         if (bisher > 0 && bisher <= ziel)
             break;
+        // The array's rows stay fixed while the rest is built greedily and shrunk; then all
+        // rows are annealed together.
         Suchaufgabe a;
         a.v = z.wz;
         a.k = z.rg;
         a.t = 3;
         a.tStart = o.tStart;
         a.tEnde = o.tEnde;
-        Abdeckungssuche suche(a, o.saat * 7919 + std::uint64_t(lauf));
+        a.fest = feld;
+        Abdeckungssuche teil(a, o.saat * 7919 + std::uint64_t(lauf));
+        const int frei = std::min(ziel, bisher - 1) - int(feld.size());
+        std::vector<Block> rest = teil.verkleinern(teil.gierig(), frei, o.sekunden / 2);
         std::vector<Block> bloecke = feld;
-        suche.auffuellen(bloecke, std::max(bisher, int(feld.size()) + 1));
-        std::vector<Block> start = bloecke;
-        if (!suche.loese(start, o.sekunden / 3)) {
-            std::printf("%d: no covering from the array with %d rows\n", i, int(start.size()));
-            continue;
-        }
-        const std::vector<Block> kleiner = suche.verkleinern(start, std::min(ziel, bisher - 1), o.sekunden);
+        bloecke.insert(bloecke.end(), rest.begin(), rest.end());
+        a.fest.clear();
+        Abdeckungssuche ganz(a, o.saat * 7919 + std::uint64_t(lauf) + 1);
+        const std::vector<Block> kleiner = ganz.verkleinern(bloecke, std::min(ziel, bisher - 1), o.sekunden / 2);
+        std::printf("%d: array %d rows + rest %d\n", i, int(feld.size()), int(rest.size()));
         std::printf("%d C(%d,%d,3) array over GF(%d): %d rows (target %d, file %d)\n", i, z.wz, z.rg, q,
                     int(kleiner.size()), ziel, bisher);
         std::fflush(stdout);

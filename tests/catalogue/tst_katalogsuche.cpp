@@ -63,6 +63,23 @@ private slots:
         QVERIFY(AbdeckungErfuellt(v, k, ziel, reihen.data(), t));
     }
 
+    // Fixed rows count towards the covering but are neither moved nor returned.
+    void festeZeilenBleibenStehen()
+    {
+        Suchaufgabe a{7, 3, 2};
+        // Three lines of the Fano plane through the point 0.
+        a.fest = {0b0000111, 0b0011001, 0b1100001};
+        Abdeckungssuche suche(a, 4);
+        const auto rest = suche.verkleinern(suche.gierig(), 4, 5.0);
+        QCOMPARE(int(rest.size()), 4);
+        for (Block b : rest)
+            QVERIFY(std::find(a.fest.begin(), a.fest.end(), b) == a.fest.end());
+        auto alle = rest;
+        alle.insert(alle.end(), a.fest.begin(), a.fest.end());
+        const auto reihen = AlsReihen(alle);
+        QVERIFY(AbdeckungErfuellt(7, 3, 7, reihen.data(), 2));
+    }
+
     void auffuellenBleibtVerschieden()
     {
         Suchaufgabe a{9, 3, 2};
