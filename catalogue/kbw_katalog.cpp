@@ -645,6 +645,8 @@ int Ableiten(const Optionen &o)
     merken(22, 6, 3, SteinerS3622());
     merken(40, 4, 2, GeradenPG3(3));
     merken(15, 3, 2, GeradenPG3(2));
+    merken(8, 4, 3, QuadrupelsystemBinaer(3));
+    merken(16, 4, 3, QuadrupelsystemBinaer(4));
     // Pair designs from difference families: 1-rotational over Z_3^3, and over Z_3^2 x Z_5
     // with the cosets of Z_5 as a short orbit.
     merken(28, 4, 2, DifferenzfamilieEntwickeln({3, 3, 3}, 4, {1, 0, 0}, true));

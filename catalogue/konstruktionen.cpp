@@ -472,3 +472,17 @@ std::vector<Block> OrthogonalesFeldStaerke3(int k, int q)
             }
     return bloecke;
 }
+
+std::vector<Block> QuadrupelsystemBinaer(int n)
+{
+    const int v = 1 << n;
+    std::vector<Block> bloecke;
+    for (int a = 0; a < v; ++a)
+        for (int b = a + 1; b < v; ++b)
+            for (int c = b + 1; c < v; ++c) {
+                const int d = a ^ b ^ c;
+                if (d > c)
+                    bloecke.push_back(Block(1) << a | Block(1) << b | Block(1) << c | Block(1) << d);
+            }
+    return bloecke;
+}

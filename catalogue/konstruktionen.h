@@ -56,3 +56,7 @@ std::vector<Block> TransversalMitGruppen(int k, int q, bool zusatzpunkt, const s
 // (k <= q + 1, q as for TransversalMitGruppen): column x of GF(q) holds a + bx + cx^2, the
 // extra column c. Any three points from three different groups lie in exactly one row.
 std::vector<Block> OrthogonalesFeldStaerke3(int k, int q);
+
+// The Steiner quadruple system on the 2^n points of GF(2)^n (n <= 6): the 4-sets whose
+// points add up to zero, every 3-set in exactly one of them.
+std::vector<Block> QuadrupelsystemBinaer(int n);

@@ -102,6 +102,15 @@ private slots:
             QCOMPARE(__builtin_popcountll(b), 6);
     }
 
+    void binaeresQuadrupelsystemIstExakt()
+    {
+        // SQS(16): 140 * C(4,3) = C(16,3).
+        const auto bloecke = QuadrupelsystemBinaer(4);
+        QCOMPARE(int(bloecke.size()), 140);
+        const auto reihen = AlsReihen(bloecke);
+        QVERIFY(AbdeckungErfuellt(16, 4, 140, reihen.data(), 3));
+    }
+
     void projektiverRaumIstSteinersystem()
     {
         // PG(3,3): 130 lines of 4 on 40 points, 130 * C(4,2) = C(40,2).
