@@ -5,8 +5,10 @@
 //                        [--temperatur START,ENDE]
 //   kbw-katalog verbessern --daten FILE [--von A] [--bis B] [--sekunden S] [--saat N]
 //                          [--temperatur START,ENDE]
-//   kbw-katalog ableiten --daten FILE [--von A] [--bis B] [--sekunden S] [--saat N]
+//   kbw-katalog ableiten --daten FILE [--von A] [--bis B] [--sekunden S] [--saat N] [--spielraum P]
 //   kbw-katalog ausgleichen --daten FILE [--sekunden S]
+//   kbw-katalog feld --daten FILE --von I --gruppe Q [--sekunden S] [--laeufe L] [--saat N]
+//   kbw-katalog teile --daten FILE [--sekunden S] [--laeufe L] [--saat N]
 // Without --daten, pruefen checks the catalogue compiled into the program.
 #include "abdeckungssuche.h"
 #include "gruppensuche.h"
@@ -345,6 +347,7 @@ struct Optionen
     std::string daten;
     std::string gruppe;
     int laeufe = 1;
+    double spielraum = 0; // percent
     std::uint64_t saat = 1;
     double tStart = 0.25;
     double tEnde = 0.15;
@@ -614,6 +617,55 @@ int Feld(const Optionen &o)
     return 0;
 }
 
+// Entry 391 from S(3,6,22) and a second part on 27 positions in three parts of 9 (see
+// DreiAusVierInDreiTeilen): the rows for one pair of parts are searched with the triples
+// they need not hold (two or three points in the second part) covered by fixed rows.
+int DreiTeile(const Optionen &o)
+{
+    const int i = 391;
+    const KatalogZiel &z = KatalogZielFuer(i);
+    if (o.daten.empty()) {
+        std::fprintf(stderr, "teile needs --daten FILE\n");
+        return 2;
+    }
+    for (int lauf = 0; lauf < o.laeufe; ++lauf) {
+        std::vector<KatalogEintrag> eintraege;
+        std::string fehler;
+        int bisher = 0;
+        if (KatalogLesen(o.daten, eintraege, fehler) && eintraege[i].vorhanden)
+            bisher = eintraege[i].sys.TR;
+        const std::vector<Block> steiner = SteinerS3622();
+        Suchaufgabe a;
+        a.v = 18;
+        a.k = z.rg;
+        a.t = 3;
+        a.tStart = o.tStart;
+        a.tEnde = o.tEnde;
+        const Block zweiter = ((Block(1) << 9) - 1) << 9;
+        for (int x = 0; x < 9; ++x)
+            a.fest.push_back(zweiter | Block(1) << x);
+        Abdeckungssuche suche(a, o.saat * 7919 + std::uint64_t(lauf));
+        const int teilZiel = (z.festeTR - int(steiner.size())) / 3;
+        const std::vector<Block> teil = suche.verkleinern(suche.gierig(), teilZiel, o.sekunden);
+        std::vector<Block> bloecke = steiner;
+        for (Block b : DreiAusVierInDreiTeilen(teil))
+            bloecke.push_back(b << 22);
+        std::printf("391: part rows %d, in all %d (fixed %d, file %d)\n", int(teil.size()), int(bloecke.size()),
+                    z.festeTR, bisher);
+        std::fflush(stdout);
+        if (int(bloecke.size()) < z.festeTR) {
+            Suchaufgabe ganz;
+            ganz.v = z.wz;
+            ganz.k = z.rg;
+            ganz.t = 2;
+            Abdeckungssuche(ganz, o.saat).auffuellen(bloecke, z.festeTR);
+        }
+        if ((bisher == 0 || int(bloecke.size()) < bisher) && Uebernehmen(o.daten, i, ZuEintrag(i, bloecke)))
+            std::printf("391: stored %d rows\n", int(bloecke.size()));
+    }
+    return 0;
+}
+
 // Derives designs from the other stored entries and from constructions: points deleted
 // from C(v+d,k,t), C(v,k,t+1) pruned, the rows through one point of C(v+1,k+1,t+1)
 // without it, rows lengthened from C(v,k-1,t), C(v-1,k,t) joined with C(v-1,k-1,t-1)
@@ -677,7 +729,8 @@ int Ableiten(const Optionen &o)
                     herkunft = wie;
                 }
             };
-            if (const auto *b = gespeichert(v, k, t))
+            // The smallest known design of these parameters, unless it is the stored one.
+            if (const auto *b = gespeichert(v, k, t); b && int(b->size()) < bisher)
                 pruefen(*b, "construction");
             // Deleting d points, one at a time, each time the point that leaves the fewest rows.
             for (int d = 1; d <= 5; ++d) {
@@ -744,7 +797,9 @@ int Ableiten(const Optionen &o)
                 if (ohne && kleiner)
                     pruefen(NeuerPunkt(*ohne, *kleiner, v), "C(v-1,k,t) + C(v-1,k-1,t-1)");
             }
-            if (kandidat.empty() || int(kandidat.size()) >= bisher)
+            // With a margin, a derived design a little larger than the stored one is annealed
+            // too: it may shrink below it.
+            if (kandidat.empty() || kandidat.size() >= bisher * (1.0 + o.spielraum / 100.0))
                 continue;
             std::printf("%d C(%d,%d,%d): %d -> %d from %s", i, v, k, t, bisher, int(kandidat.size()),
                         herkunft.c_str());
@@ -760,6 +815,9 @@ int Ableiten(const Optionen &o)
                 std::printf(", annealed %d", int(kandidat.size()));
             }
             std::printf(" (target %d)\n", ziel);
+            std::fflush(stdout);
+            if (int(kandidat.size()) >= bisher)
+                continue;
             if (z.festeTR > 0 && int(kandidat.size()) < z.festeTR)
                 suche.auffuellen(kandidat, z.festeTR);
             std::fflush(stdout);
@@ -928,8 +986,8 @@ int main(int argc, char **argv)
     if (argc < 2) {
         std::fprintf(
             stderr,
-            "usage: kbw-katalog erzeugen|pruefen|gruppe|verbessern|ableiten|ausgleichen [--daten FILE] [--sekunden S] [--threads N] "
-            "[--von A] [--bis B] [--gruppe G] [--laeufe L] [--saat N] [--temperatur START,ENDE]\n");
+            "usage: kbw-katalog erzeugen|pruefen|gruppe|verbessern|ableiten|ausgleichen|feld|teile [--daten FILE] [--sekunden S] [--threads N] "
+            "[--von A] [--bis B] [--gruppe G] [--laeufe L] [--saat N] [--temperatur START,ENDE] [--spielraum P]\n");
         return 2;
     }
     Optionen o;
@@ -947,6 +1005,8 @@ int main(int argc, char **argv)
             o.bis = std::atoi(argv[i + 1]);
         else if (n == "--gruppe")
             o.gruppe = argv[i + 1];
+        else if (n == "--spielraum")
+            o.spielraum = std::atof(argv[i + 1]);
         else if (n == "--laeufe")
             o.laeufe = std::atoi(argv[i + 1]);
         else if (n == "--temperatur")
@@ -971,6 +1031,8 @@ int main(int argc, char **argv)
         return Verbessern(o);
     if (befehl == "ableiten")
         return Ableiten(o);
+    if (befehl == "teile")
+        return DreiTeile(o);
     if (befehl == "feld")
         return Feld(o);
     if (befehl == "ausgleichen")

@@ -486,3 +486,19 @@ std::vector<Block> QuadrupelsystemBinaer(int n)
             }
     return bloecke;
 }
+
+std::vector<Block> DreiAusVierInDreiTeilen(const std::vector<Block> &teil)
+{
+    std::vector<Block> bloecke;
+    for (int i = 0; i < 3; ++i)
+        for (Block b : teil) {
+            Block r = 0;
+            for (; b; b &= b - 1) {
+                const int p = __builtin_ctzll(b);
+                const int teilNr = p < 9 ? i : (i + 1) % 3;
+                r |= Block(1) << (teilNr * 9 + p % 9);
+            }
+            bloecke.push_back(r);
+        }
+    return bloecke;
+}

@@ -60,3 +60,10 @@ std::vector<Block> OrthogonalesFeldStaerke3(int k, int q);
 // The Steiner quadruple system on the 2^n points of GF(2)^n (n <= 6): the 4-sets whose
 // points add up to zero, every 3-set in exactly one of them.
 std::vector<Block> QuadrupelsystemBinaer(int n);
+
+// A design on 27 points, three parts of 9, with 3 hits whenever 4 drawn numbers lie in
+// it: every 4 points hold a triple inside one part or a pair of part i with a point of part
+// i + 1 (mod 3), and each of the three cyclic pairs of parts gets a copy of teil, rows on
+// 18 points (part i as 0..8, part i + 1 as 9..17) that hold every triple with at least two
+// points in 0..8.
+std::vector<Block> DreiAusVierInDreiTeilen(const std::vector<Block> &teil);

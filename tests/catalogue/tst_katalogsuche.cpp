@@ -212,6 +212,30 @@ private slots:
         QVERIFY(OrthogonalesFeldStaerke3(q + 2, q).empty());
     }
 
+    // Rows for one pair of parts that hold every triple with two or three points in the first
+    // part, copied onto the three cyclic pairs, give 3 hits whenever 4 drawn lie in the 27.
+    void dreiAusVierInDreiTeilen()
+    {
+        std::vector<Block> teil;
+        const Block a = (Block(1) << 9) - 1;
+        for (Block b = 0; b <= a; ++b)
+            if (__builtin_popcountll(b) == 6)
+                teil.push_back(b);
+        const Block viererB[3] = {Block(0xF) << 9, Block(0xF) << 13, Block(0xF) << 14};
+        for (int x = 0; x < 9; ++x)
+            for (int y = x + 1; y < 9; ++y)
+                for (Block b : viererB)
+                    teil.push_back(Block(1) << x | Block(1) << y | b);
+        const auto bloecke = DreiAusVierInDreiTeilen(teil);
+        QCOMPARE(bloecke.size(), 3 * teil.size());
+        const auto reihen = AlsReihen(bloecke);
+        QVERIFY(LottogarantieErfuellt(27, 6, int(bloecke.size()), reihen.data(), 4, 3));
+        // Without the rows for the triples inside a part the promise fails.
+        const std::vector<Block> ohne(teil.begin() + 84, teil.end());
+        const auto r2 = AlsReihen(DreiAusVierInDreiTeilen(ohne));
+        QVERIFY(!LottogarantieErfuellt(27, 6, int(r2.size() / 6), r2.data(), 4, 3));
+    }
+
     // Each derivation must keep the covering property for its t on its point count, with
     // rows of the right length and no row twice.
     void ableitungenBehaltenAbdeckung()
