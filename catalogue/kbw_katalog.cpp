@@ -763,12 +763,12 @@ int Ableiten(const Optionen &o)
                 }
             }
             if (t == 2)
-                for (int q = 2; q <= 13; ++q)
+                for (int q = 2; q <= 32; ++q)
                     for (int e = 0; e <= 1; ++e) {
-                        if (k * q + e != v || k > q)
+                        if (k * q + e != v)
                             continue;
                         const auto *gruppe = gespeichert(q + e, k, 2);
-                        if (q + e != k && !gruppe)
+                        if (q + e > k && !gruppe)
                             continue;
                         pruefen(TransversalMitGruppen(k, q, e == 1, gruppe ? *gruppe : std::vector<Block>{}),
                                 "TD(" + std::to_string(k) + "," + std::to_string(q) + ") with its groups covered");

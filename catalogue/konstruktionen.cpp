@@ -414,29 +414,73 @@ bool KoerperTafeln(int q, std::vector<int> &plus, std::vector<int> &mal)
 
 } // namespace
 
-std::vector<Block> TransversalMitGruppen(int k, int q, bool zusatzpunkt, const std::vector<Block> &gruppe)
+namespace {
+
+// Rows of an orthogonal array OA(k, q) of strength 2: q^2 rows of k values in 0..q-1, any
+// two columns taking every pair of values once. Over GF(q) column i < q holds a + b*i and
+// column q holds b (k <= q + 1); for q = q1 * q2 the arrays of the factors combine value
+// by value. Empty when neither applies.
+std::vector<std::vector<int>> OrthogonalesFeld(int k, int q)
 {
     std::vector<int> plus, mal;
+    std::vector<std::vector<int>> zeilen;
+    if (k <= q + 1 && KoerperTafeln(q, plus, mal)) {
+        for (int a = 0; a < q; ++a)
+            for (int b = 0; b < q; ++b) {
+                std::vector<int> z(k);
+                for (int i = 0; i < k; ++i)
+                    z[i] = i < q ? plus[std::size_t(a) * q + mal[std::size_t(b) * q + i]] : b;
+                zeilen.push_back(z);
+            }
+        return zeilen;
+    }
+    for (int q1 = 2; q1 * q1 <= q; ++q1) {
+        if (q % q1 != 0)
+            continue;
+        const auto f1 = OrthogonalesFeld(k, q1), f2 = OrthogonalesFeld(k, q / q1);
+        if (f1.empty() || f2.empty())
+            continue;
+        for (const auto &z1 : f1)
+            for (const auto &z2 : f2) {
+                std::vector<int> z(k);
+                for (int i = 0; i < k; ++i)
+                    z[i] = z1[i] + q1 * z2[i];
+                zeilen.push_back(z);
+            }
+        return zeilen;
+    }
+    return {};
+}
+
+} // namespace
+
+std::vector<Block> TransversalMitGruppen(int k, int q, bool zusatzpunkt, const std::vector<Block> &gruppe)
+{
     const int v = k * q + (zusatzpunkt ? 1 : 0);
-    if (k > q || v > 64 || !KoerperTafeln(q, plus, mal))
+    if (v > 64)
+        return {};
+    const auto feld = OrthogonalesFeld(k, q);
+    if (feld.empty())
         return {};
     std::vector<Block> bloecke;
-    for (int a = 0; a < q; ++a)
-        for (int b = 0; b < q; ++b) {
-            // Group i holds the value a + b * i (i read as a field element).
-            Block r = 0;
-            for (int i = 0; i < k; ++i)
-                r |= Block(1) << (i * q + plus[std::size_t(a) * q + mal[std::size_t(b) * q + i]]);
-            bloecke.push_back(r);
-        }
+    for (const auto &z : feld) {
+        // Group i holds the value of column i.
+        Block r = 0;
+        for (int i = 0; i < k; ++i)
+            r |= Block(1) << (i * q + z[i]);
+        bloecke.push_back(r);
+    }
     const int g = q + (zusatzpunkt ? 1 : 0);
     for (int i = 0; i < k; ++i) {
         // Group point x is i*q + x; the extra point (x = q) is the last of all.
         auto punkt = [&](int x) { return x < q ? i * q + x : k * q; };
-        if (g == k) {
+        if (g <= k) {
+            // One row holds the group, filled up from the next group.
             Block r = 0;
             for (int x = 0; x < g; ++x)
                 r |= Block(1) << punkt(x);
+            for (int x = 0; __builtin_popcountll(r) < k; ++x)
+                r |= Block(1) << ((i + 1) % k * q + x);
             bloecke.push_back(r);
             continue;
         }

@@ -46,10 +46,11 @@ std::vector<Block> DifferenzfamilieEntwickeln(const std::vector<int> &moduli, in
                                               bool unendlich);
 
 // C(kq + e, k, 2) <= q^2 + k C(q + e, k, 2), e = 0 or 1: the transversal design TD(k,q)
-// over GF(q) (q a prime up to 61, 4, 8 or 9; k <= q) has q^2 rows, one point of each of k groups of
-// q points, and meets every pair from two groups once; the pairs inside a group (with the
-// extra point for e = 1) are covered by a copy of gruppe, a pair covering on q + e points
-// (for q + e = k the group is one row). Returns no rows when q is not supported or k > q.
+// has q^2 rows, one point of each of k groups of q points, and meets every pair from two
+// groups once (over GF(q) for a prime, 4, 8 or 9 and k <= q + 1; for other q the product
+// of the designs of two factors); the pairs inside a group (with the extra point for
+// e = 1) are covered by a copy of gruppe, a pair covering on q + e points (for q + e <= k
+// one row holds the group). Returns no rows when no such design is at hand.
 std::vector<Block> TransversalMitGruppen(int k, int q, bool zusatzpunkt, const std::vector<Block> &gruppe);
 
 // The q^3 rows of an orthogonal array of strength 3 as rows of k points on k groups of q

@@ -161,6 +161,8 @@ private slots:
         QTest::newRow("TD(5,9) over GF(9)") << 5 << 9 << false;
         QTest::newRow("TD(4,5) over GF(5)") << 4 << 5 << false;
         QTest::newRow("TD(4,4) over GF(4), each group one row") << 4 << 4 << false;
+        QTest::newRow("TD(4,3) with the extra column") << 4 << 3 << false;
+        QTest::newRow("TD(4,12) as the product of TD(4,3) and TD(4,4)") << 4 << 12 << false;
     }
     void transversalDesignMitGruppen()
     {
@@ -181,7 +183,7 @@ private slots:
             QCOMPARE(__builtin_popcountll(b), k);
         const auto reihen = AlsReihen(bloecke);
         QVERIFY(AbdeckungErfuellt(v, k, int(bloecke.size()), reihen.data(), 2));
-        QVERIFY(TransversalMitGruppen(7, 6, false, gruppe).empty()); // no field of order 6
+        QVERIFY(TransversalMitGruppen(4, 6, false, gruppe).empty()); // neither a field nor a product
     }
 
     void orthogonalesFeldTrifftJedesTripelEinmal_data()
