@@ -669,7 +669,7 @@ int DreiTeile(const Optionen &o)
 // Derives designs from the other stored entries and from constructions: points deleted
 // from C(v+d,k,t), C(v,k,t+1) pruned, the rows through one point of C(v+1,k+1,t+1)
 // without it, rows lengthened from C(v,k-1,t), C(v-1,k,t) joined with C(v-1,k-1,t-1)
-// plus a new point, transversal designs with their groups covered, Steiner systems,
+// plus a new point, every point of C(v/s,k/s,t) taken s times, transversal designs with their groups covered, Steiner systems,
 // projective spaces and difference families; then redundant rows are dropped and the
 // rows annealed towards the target. Repeats until nothing improves, since an improvement
 // may make others possible.
@@ -773,6 +773,26 @@ int Ableiten(const Optionen &o)
                         pruefen(TransversalMitGruppen(k, q, e == 1, gruppe ? *gruppe : std::vector<Block>{}),
                                 "TD(" + std::to_string(k) + "," + std::to_string(q) + ") with its groups covered");
                     }
+            // Points taken s times over: C(sm, sk', t) <= C(m, k', t) for t <= k', then points
+            // deleted down to v.
+            for (int f = 2; f <= 3; ++f) {
+                const int m = (v + f - 1) / f;
+                const auto *klein = k % f == 0 && t <= k / f ? gespeichert(m, k / f, t) : nullptr;
+                if (!klein)
+                    continue;
+                std::vector<Block> b = PunkteVervielfachen(*klein, m, f);
+                for (int w = f * m; w > v; --w) {
+                    std::vector<Block> bester;
+                    for (int p = 0; p < w; ++p) {
+                        std::vector<Block> c = RedundanteStreichen(w - 1, t, PunktStreichen(b, w, p), 3, ++saat);
+                        if (bester.empty() || c.size() < bester.size())
+                            bester = c;
+                    }
+                    b = bester;
+                }
+                pruefen(b, "C(" + std::to_string(m) + "," + std::to_string(k / f) + "," + std::to_string(t) +
+                               ") with every point taken " + std::to_string(f) + " times");
+            }
             // A (t+1)-covering covers every t-set too; pruning may leave fewer rows.
             if (const auto *b = gespeichert(v, k, t + 1))
                 pruefen(*b, "C(" + std::to_string(v) + "," + std::to_string(k) + "," + std::to_string(t + 1) + ")");

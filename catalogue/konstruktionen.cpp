@@ -546,3 +546,17 @@ std::vector<Block> DreiAusVierInDreiTeilen(const std::vector<Block> &teil)
         }
     return bloecke;
 }
+
+std::vector<Block> PunkteVervielfachen(const std::vector<Block> &bloecke, int m, int s)
+{
+    if (s * m > 64)
+        return {};
+    std::vector<Block> neu;
+    for (Block b : bloecke) {
+        Block r = 0;
+        for (int j = 0; j < s; ++j)
+            r |= b << (j * m);
+        neu.push_back(r);
+    }
+    return neu;
+}

@@ -68,3 +68,8 @@ std::vector<Block> QuadrupelsystemBinaer(int n);
 // 18 points (part i as 0..8, part i + 1 as 9..17) that hold every triple with at least two
 // points in 0..8.
 std::vector<Block> DreiAusVierInDreiTeilen(const std::vector<Block> &teil);
+
+// Every point of a design on m points becomes s points (point x becomes x, x + m, ...,
+// x + (s-1)m): rows of k grow to rows of sk, and a t-set of the new points lies in a row
+// as soon as the old points it comes from do, so a t-covering with t <= k stays one.
+std::vector<Block> PunkteVervielfachen(const std::vector<Block> &bloecke, int m, int s);

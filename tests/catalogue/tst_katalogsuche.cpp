@@ -259,6 +259,7 @@ private slots:
             pruefen(b, 21, 6, 3);
         }
         pruefen(ZeilenVerlaengern(steiner, 22), 22, 7, 3);
+        pruefen(PunkteVervielfachen(steiner, 22, 2), 44, 12, 3);
         // C(23,6,3) <= C(22,6,3) + C(22,5,2), with any pair covering by rows of 5.
         Suchaufgabe a{22, 5, 2};
         Abdeckungssuche suche(a, 5);
