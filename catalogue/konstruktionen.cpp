@@ -454,9 +454,9 @@ std::vector<std::vector<int>> OrthogonalesFeld(int k, int q)
 
 } // namespace
 
-std::vector<Block> TransversalMitGruppen(int k, int q, bool zusatzpunkt, const std::vector<Block> &gruppe)
+std::vector<Block> TransversalMitGruppen(int k, int q, int zusatz, const std::vector<Block> &gruppe)
 {
-    const int v = k * q + (zusatzpunkt ? 1 : 0);
+    const int v = k * q + zusatz;
     if (v > 64)
         return {};
     const auto feld = OrthogonalesFeld(k, q);
@@ -470,10 +470,10 @@ std::vector<Block> TransversalMitGruppen(int k, int q, bool zusatzpunkt, const s
             r |= Block(1) << (i * q + z[i]);
         bloecke.push_back(r);
     }
-    const int g = q + (zusatzpunkt ? 1 : 0);
+    const int g = q + zusatz;
     for (int i = 0; i < k; ++i) {
-        // Group point x is i*q + x; the extra point (x = q) is the last of all.
-        auto punkt = [&](int x) { return x < q ? i * q + x : k * q; };
+        // Group point x is i*q + x; the extra points (x >= q), shared by all groups, come last.
+        auto punkt = [&](int x) { return x < q ? i * q + x : k * q + x - q; };
         if (g <= k) {
             // One row holds the group, filled up from the next group.
             Block r = 0;

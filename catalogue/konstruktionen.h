@@ -45,13 +45,13 @@ std::vector<Block> GeradenPG3(int q);
 std::vector<Block> DifferenzfamilieEntwickeln(const std::vector<int> &moduli, int k, const std::vector<int> &h,
                                               bool unendlich);
 
-// C(kq + e, k, 2) <= q^2 + k C(q + e, k, 2), e = 0 or 1: the transversal design TD(k,q)
-// has q^2 rows, one point of each of k groups of q points, and meets every pair from two
-// groups once (over GF(q) for a prime, 4, 8 or 9 and k <= q + 1; for other q the product
-// of the designs of two factors); the pairs inside a group (with the extra point for
-// e = 1) are covered by a copy of gruppe, a pair covering on q + e points (for q + e <= k
-// one row holds the group). Returns no rows when no such design is at hand.
-std::vector<Block> TransversalMitGruppen(int k, int q, bool zusatzpunkt, const std::vector<Block> &gruppe);
+// C(kq + e, k, 2) <= q^2 + k C(q + e, k, 2): the transversal design TD(k,q) has q^2 rows,
+// one point of each of k groups of q points, and meets every pair from two groups once
+// (over GF(q) for a prime, 4, 8 or 9 and k <= q + 1; for other q the product of the
+// designs of two factors); each group together with the e extra points (shared by all
+// groups) is covered by a copy of gruppe, a pair covering on q + e points (for q + e <= k
+// one row holds them). Returns no rows when no such design is at hand.
+std::vector<Block> TransversalMitGruppen(int k, int q, int zusatz, const std::vector<Block> &gruppe);
 
 // The q^3 rows of an orthogonal array of strength 3 as rows of k points on k groups of q
 // (k <= q + 1, q as for TransversalMitGruppen): column x of GF(q) holds a + bx + cx^2, the

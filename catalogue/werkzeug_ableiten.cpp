@@ -113,35 +113,16 @@ int Ableiten(const Optionen &o)
             }
             if (t == 2)
                 for (int q = 2; q <= 32; ++q)
-                    for (int e = 0; e <= 1; ++e) {
+                    for (int e = 0; e <= 6; ++e) {
                         if (k * q + e != v)
                             continue;
                         const auto *gruppe = gespeichert(q + e, k, 2);
                         if (q + e > k && !gruppe)
                             continue;
-                        pruefen(TransversalMitGruppen(k, q, e == 1, gruppe ? *gruppe : std::vector<Block>{}),
-                                "TD(" + std::to_string(k) + "," + std::to_string(q) + ") with its groups covered");
+                        pruefen(TransversalMitGruppen(k, q, e, gruppe ? *gruppe : std::vector<Block>{}),
+                                "TD(" + std::to_string(k) + "," + std::to_string(q) + ") with its groups and " +
+                                    std::to_string(e) + " extra points covered");
                     }
-            // Points taken s times over: C(sm, sk', t) <= C(m, k', t) for t <= k', then points
-            // deleted down to v.
-            for (int f = 2; f <= 3; ++f) {
-                const int m = (v + f - 1) / f;
-                const auto *klein = k % f == 0 && t <= k / f ? gespeichert(m, k / f, t) : nullptr;
-                if (!klein)
-                    continue;
-                std::vector<Block> b = PunkteVervielfachen(*klein, m, f);
-                for (int w = f * m; w > v; --w) {
-                    std::vector<Block> bester;
-                    for (int p = 0; p < w; ++p) {
-                        std::vector<Block> c = RedundanteStreichen(w - 1, t, PunktStreichen(b, w, p), 3, ++saat);
-                        if (bester.empty() || c.size() < bester.size())
-                            bester = c;
-                    }
-                    b = bester;
-                }
-                pruefen(b, "C(" + std::to_string(m) + "," + std::to_string(k / f) + "," + std::to_string(t) +
-                               ") with every point taken " + std::to_string(f) + " times");
-            }
             // A (t+1)-covering covers every t-set too; pruning may leave fewer rows.
             if (const auto *b = gespeichert(v, k, t + 1))
                 pruefen(*b, "C(" + std::to_string(v) + "," + std::to_string(k) + "," + std::to_string(t + 1) + ")");

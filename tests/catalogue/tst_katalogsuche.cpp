@@ -156,34 +156,35 @@ private slots:
     {
         QTest::addColumn<int>("k");
         QTest::addColumn<int>("q");
-        QTest::addColumn<bool>("zusatzpunkt");
-        QTest::newRow("TD(6,8) over GF(8) and a point: 49 points") << 6 << 8 << true;
-        QTest::newRow("TD(5,9) over GF(9)") << 5 << 9 << false;
-        QTest::newRow("TD(4,5) over GF(5)") << 4 << 5 << false;
-        QTest::newRow("TD(4,4) over GF(4), each group one row") << 4 << 4 << false;
-        QTest::newRow("TD(4,3) with the extra column") << 4 << 3 << false;
-        QTest::newRow("TD(4,12) as the product of TD(4,3) and TD(4,4)") << 4 << 12 << false;
+        QTest::addColumn<int>("zusatz");
+        QTest::newRow("TD(6,8) over GF(8) and a point: 49 points") << 6 << 8 << 1;
+        QTest::newRow("TD(5,9) over GF(9)") << 5 << 9 << 0;
+        QTest::newRow("TD(4,5) over GF(5)") << 4 << 5 << 0;
+        QTest::newRow("TD(4,11) and two points shared by the groups") << 4 << 11 << 2;
+        QTest::newRow("TD(4,4) over GF(4), each group one row") << 4 << 4 << 0;
+        QTest::newRow("TD(4,3) with the extra column") << 4 << 3 << 0;
+        QTest::newRow("TD(4,12) as the product of TD(4,3) and TD(4,4)") << 4 << 12 << 0;
     }
     void transversalDesignMitGruppen()
     {
         QFETCH(int, k);
         QFETCH(int, q);
-        QFETCH(bool, zusatzpunkt);
-        const int g = q + (zusatzpunkt ? 1 : 0);
+        QFETCH(int, zusatz);
+        const int g = q + zusatz;
         std::vector<Block> gruppe;
         if (g > k) {
             Suchaufgabe a{g, k, 2};
             Abdeckungssuche suche(a, 11);
             gruppe = suche.gierig();
         }
-        const auto bloecke = TransversalMitGruppen(k, q, zusatzpunkt, gruppe);
-        const int v = k * q + (zusatzpunkt ? 1 : 0);
+        const auto bloecke = TransversalMitGruppen(k, q, zusatz, gruppe);
+        const int v = k * q + zusatz;
         QCOMPARE(int(bloecke.size()), q * q + k * std::max<int>(1, int(gruppe.size())));
         for (Block b : bloecke)
             QCOMPARE(__builtin_popcountll(b), k);
         const auto reihen = AlsReihen(bloecke);
         QVERIFY(AbdeckungErfuellt(v, k, int(bloecke.size()), reihen.data(), 2));
-        QVERIFY(TransversalMitGruppen(4, 6, false, gruppe).empty()); // neither a field nor a product
+        QVERIFY(TransversalMitGruppen(4, 6, 0, gruppe).empty()); // neither a field nor a product
     }
 
     void orthogonalesFeldTrifftJedesTripelEinmal_data()
