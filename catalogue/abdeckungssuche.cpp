@@ -50,33 +50,10 @@ Abdeckungssuche::Abdeckungssuche(const Suchaufgabe &aufgabe, std::uint64_t saat)
     }
 }
 
-namespace {
-
-// Binomial coefficients for the colex rank of a subset: sum of C(p_i, i) over its points
-// p_1 < p_2 < ..., a bijection onto 0..C(v,r)-1 for the r-subsets of 0..v-1. The search
-// ranks sets on every move, so this stays a plain table lookup.
-struct Binomialtafel
-{
-    std::int64_t c[65][65] = {};
-    Binomialtafel()
-    {
-        for (int n = 0; n <= 64; ++n) {
-            c[n][0] = 1;
-            for (int k = 1; k <= n; ++k)
-                c[n][k] = c[n - 1][k - 1] + (k <= n - 1 ? c[n - 1][k] : 0);
-        }
-    }
-};
-const Binomialtafel tafel;
-
-} // namespace
-
 int Abdeckungssuche::rang(Block b) const
 {
-    std::int64_t r = 0;
-    for (int i = 1; b; b &= b - 1, ++i)
-        r += tafel.c[__builtin_ctzll(b)][i];
-    return int(r);
+    // Any bijection onto the indices will do; the search ranks sets on every move.
+    return int(ColexRang(b));
 }
 
 

@@ -9,6 +9,32 @@
 // mask of its points 0..v-1.
 using Block = std::uint64_t;
 
+// Binomial coefficients up to 64 over 64.
+struct Binomialtafel
+{
+    std::uint64_t c[65][65] = {};
+    constexpr Binomialtafel()
+    {
+        for (int n = 0; n <= 64; ++n) {
+            c[n][0] = 1;
+            for (int k = 1; k <= n; ++k)
+                c[n][k] = c[n - 1][k - 1] + (k <= n - 1 ? c[n - 1][k] : 0);
+        }
+    }
+};
+inline constexpr Binomialtafel binomialtafel{};
+
+// Rank of a mask among the masks with as many bits in colexicographic order (the order in
+// which Gosper's hack steps through them): the sum of C(p_i, i) over its points
+// p_1 < p_2 < ..., a bijection onto 0..C(v,r)-1 for the r-subsets of 0..v-1.
+inline std::uint64_t ColexRang(Block b)
+{
+    std::uint64_t r = 0;
+    for (int i = 1; b; b &= b - 1, ++i)
+        r += binomialtafel.c[__builtin_ctzll(b)][i];
+    return r;
+}
+
 struct Suchaufgabe
 {
     int v = 0;

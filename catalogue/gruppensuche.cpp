@@ -15,30 +15,6 @@ double sekundenSeit(Uhr::time_point start)
     return std::chrono::duration<double>(Uhr::now() - start).count();
 }
 
-// Binomial coefficients up to 64 over 64, for the colex rank of a bit mask.
-struct Binomial
-{
-    std::uint64_t c[65][65] = {};
-    Binomial()
-    {
-        for (int n = 0; n <= 64; ++n) {
-            c[n][0] = 1;
-            for (int k = 1; k <= n; ++k)
-                c[n][k] = c[n - 1][k - 1] + (k <= n - 1 ? c[n - 1][k] : 0);
-        }
-    }
-};
-const Binomial binom;
-
-// Rank in colexicographic order, the order in which Gosper's hack steps through masks.
-std::uint64_t colexRang(Block b)
-{
-    std::uint64_t r = 0;
-    for (int i = 1; b; b &= b - 1, ++i)
-        r += binom.c[__builtin_ctzll(b)][i];
-    return r;
-}
-
 Block naechsteGleichVieleBits(Block b)
 {
     const Block c = b & (~b + 1);
@@ -210,7 +186,7 @@ struct Bahnen
 Bahnen bahnenBilden(int v, int r, const std::vector<Permutation> &erzeuger, bool merken)
 {
     Bahnen b;
-    const std::uint64_t n = binom.c[v][r];
+    const std::uint64_t n = binomialtafel.c[v][r];
     std::vector<std::uint64_t> besucht((n + 63) / 64, 0);
     if (merken)
         b.nummer.assign(n, 0);
@@ -227,7 +203,7 @@ Bahnen bahnenBilden(int v, int r, const std::vector<Permutation> &erzeuger, bool
         for (std::size_t i = 0; i < warteschlange.size(); ++i)
             for (const auto &g : erzeuger) {
                 const Block y = anwenden(warteschlange[i], g);
-                const std::uint64_t ry = colexRang(y);
+                const std::uint64_t ry = ColexRang(y);
                 if (besucht[ry / 64] >> (ry % 64) & 1u)
                     continue;
                 besucht[ry / 64] |= std::uint64_t(1) << (ry % 64);
@@ -302,7 +278,7 @@ Gruppensuchergebnis GruppenUeberdeckung(int v, int k, int t, const std::vector<P
         vertreter[j] = kBahnen.vertreter[auswahl[j]];
         gewicht[j] = kBahnen.laenge[auswahl[j]];
         puffer.clear();
-        teilmengenVon(vertreter[j], t, [&](Block s) { puffer.push_back(tBahnen.nummer[colexRang(s)]); });
+        teilmengenVon(vertreter[j], t, [&](Block s) { puffer.push_back(tBahnen.nummer[ColexRang(s)]); });
         std::sort(puffer.begin(), puffer.end());
         puffer.erase(std::unique(puffer.begin(), puffer.end()), puffer.end());
         spaltenInhalt.insert(spaltenInhalt.end(), puffer.begin(), puffer.end());
@@ -338,7 +314,7 @@ Gruppensuchergebnis GruppenUeberdeckung(int v, int k, int t, const std::vector<P
         anforderungen = int(mBahnen.vertreter.size());
         for (Block rep : mBahnen.vertreter) {
             puffer.clear();
-            teilmengenVon(rep, t, [&](Block s) { puffer.push_back(tBahnen.nummer[colexRang(s)]); });
+            teilmengenVon(rep, t, [&](Block s) { puffer.push_back(tBahnen.nummer[ColexRang(s)]); });
             std::sort(puffer.begin(), puffer.end());
             puffer.erase(std::unique(puffer.begin(), puffer.end()), puffer.end());
             anfInhalt.insert(anfInhalt.end(), puffer.begin(), puffer.end());
@@ -585,16 +561,16 @@ std::vector<Block> RedundanteStreichen(int v, int t, const std::vector<Block> &b
     if (m < t)
         m = t;
     std::mt19937_64 rng(saat);
-    std::vector<std::uint16_t> zaehler(binom.c[v][t], 0);
+    std::vector<std::uint16_t> zaehler(binomialtafel.c[v][t], 0);
     // For m > t: covered t-subsets of every m-set.
-    std::vector<std::uint8_t> mZaehler(m > t ? binom.c[v][m] : 0, 0);
+    std::vector<std::uint8_t> mZaehler(m > t ? binomialtafel.c[v][m] : 0, 0);
     const Block alle = (Block(1) << v) - 1;
     auto tAendern = [&](Block s, int delta) {
-        std::uint16_t &z = zaehler[colexRang(s)];
+        std::uint16_t &z = zaehler[ColexRang(s)];
         const bool grenze = delta > 0 ? z == 0 : z == 1;
         z = std::uint16_t(z + delta);
         if (m > t && grenze)
-            teilmengenVon(alle & ~s, m - t, [&](Block rest) { mZaehler[colexRang(s | rest)] += std::uint8_t(delta); });
+            teilmengenVon(alle & ~s, m - t, [&](Block rest) { mZaehler[ColexRang(s | rest)] += std::uint8_t(delta); });
     };
     std::vector<Block> beste = bloecke;
     for (int versuch = 0; versuch < versuche; ++versuch) {
@@ -608,15 +584,15 @@ std::vector<Block> RedundanteStreichen(int v, int t, const std::vector<Block> &b
         for (Block b : reihe) {
             bool noetig = false;
             if (m == t) {
-                teilmengenVon(b, t, [&](Block s) { noetig |= zaehler[colexRang(s)] < 2; });
+                teilmengenVon(b, t, [&](Block s) { noetig |= zaehler[ColexRang(s)] < 2; });
             } else {
                 // Several t-sets of one m-set may be lost together: take the row out and look
                 // whether an m-set around a t-set that it alone covered is left without any.
                 teilmengenVon(b, t, [&](Block s) { tAendern(s, -1); });
                 teilmengenVon(b, t, [&](Block s) {
-                    if (noetig || zaehler[colexRang(s)] > 0)
+                    if (noetig || zaehler[ColexRang(s)] > 0)
                         return;
-                    teilmengenVon(alle & ~s, m - t, [&](Block rest) { noetig |= mZaehler[colexRang(s | rest)] == 0; });
+                    teilmengenVon(alle & ~s, m - t, [&](Block rest) { noetig |= mZaehler[ColexRang(s | rest)] == 0; });
                 });
                 if (noetig)
                     teilmengenVon(b, t, [&](Block s) { tAendern(s, +1); });
