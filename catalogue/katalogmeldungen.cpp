@@ -46,3 +46,35 @@ QString EsyIndexLeseGrund(const EsyIndexErgebnis &e)
     }
     return e.fehlertext.isEmpty() ? QStringLiteral("Unbekannter Fehler beim Lesen.") : e.fehlertext;
 }
+
+QString EsyReihenFehlerSatz(const EsyReihenErgebnis &e, const QString &datei, const QString &zeile)
+{
+    switch (e.fehler) {
+    case EsyFehler::Keiner:
+        return QString();
+    case EsyFehler::NichtLesbar:
+    case EsyFehler::NichtSchreibbar:
+        return datei + QStringLiteral("kann nicht gelesen werden (%1).").arg(e.fehlertext);
+    case EsyFehler::ZuGross:
+        return datei + QStringLiteral("ist zu groß.");
+    case EsyFehler::Ungueltig:
+        break;
+    }
+    switch (e.art) {
+    case EsyZeilenFehler::Keiner:
+    case EsyZeilenFehler::ZuWenigeReihen:
+        break;
+    case EsyZeilenFehler::FeldAnzahl:
+        return zeile + QStringLiteral("%1 statt %2 Positionen.").arg(e.anzahl).arg(e.erwartet);
+    case EsyZeilenFehler::KeineZahl:
+        return zeile
+            + QStringLiteral("\u201E%1\u201C, das ist keine ganze Zahl.").arg(QString::fromLatin1(e.feld).trimmed());
+    case EsyZeilenFehler::PositionAusserhalb:
+        return zeile + QStringLiteral("die Position %1, erlaubt sind 1 bis %2.").arg(e.position).arg(e.erwartet);
+    case EsyZeilenFehler::PositionDoppelt:
+        return zeile + QStringLiteral("die Position %1 zweimal.").arg(e.position);
+    case EsyZeilenFehler::NichtAufsteigend:
+        return zeile + QStringLiteral("die Position %1 hinter einer größeren.").arg(e.position);
+    }
+    return datei + QStringLiteral("enthält nur %1 statt %2 Reihen.").arg(e.anzahl).arg(e.erwartet);
+}

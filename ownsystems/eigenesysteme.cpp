@@ -1,5 +1,6 @@
 #include "eigenesysteme.h"
 
+#include "katalogmeldungen.h"
 #include "systemfilter.h"
 #include "systemliste.h"
 
@@ -286,44 +287,9 @@ bool EsyReihendateiVorhanden(const KatalogZustand &katalog, int eintrag)
 
 QString EsyReihenAnzeigeFehler(const QString &fn, const EsyReihenErgebnis &e)
 {
-    const QString datei = QStringLiteral("Die Datei \u201E%1\u201C mit den Systemreihen ").arg(fn);
-    const QString zeile = datei + QStringLiteral("enthält in Zeile %1 ").arg(e.zeile);
-    QString text;
-    switch (e.fehler) {
-    case EsyFehler::Keiner:
+    if (e.fehler == EsyFehler::Keiner)
         return QString();
-    case EsyFehler::NichtLesbar:
-    case EsyFehler::NichtSchreibbar:
-        text = datei + QStringLiteral("kann nicht gelesen werden (%1).").arg(e.fehlertext);
-        break;
-    case EsyFehler::ZuGross:
-        text = datei + QStringLiteral("ist zu groß.");
-        break;
-    case EsyFehler::Ungueltig:
-        switch (e.art) {
-        case EsyZeilenFehler::Keiner:
-        case EsyZeilenFehler::ZuWenigeReihen:
-            text = datei + QStringLiteral("enthält nur %1 statt %2 Reihen.").arg(e.anzahl).arg(e.erwartet);
-            break;
-        case EsyZeilenFehler::FeldAnzahl:
-            text = zeile + QStringLiteral("%1 statt %2 Positionen.").arg(e.anzahl).arg(e.erwartet);
-            break;
-        case EsyZeilenFehler::KeineZahl:
-            text = zeile
-                + QStringLiteral("\u201E%1\u201C, das ist keine ganze Zahl.")
-                      .arg(QString::fromLatin1(e.feld).trimmed());
-            break;
-        case EsyZeilenFehler::PositionAusserhalb:
-            text = zeile + QStringLiteral("die Position %1, erlaubt sind 1 bis %2.").arg(e.position).arg(e.erwartet);
-            break;
-        case EsyZeilenFehler::PositionDoppelt:
-            text = zeile + QStringLiteral("die Position %1 zweimal.").arg(e.position);
-            break;
-        case EsyZeilenFehler::NichtAufsteigend:
-            text = zeile + QStringLiteral("die Position %1 hinter einer größeren.").arg(e.position);
-            break;
-        }
-        break;
-    }
-    return text + QStringLiteral("\n\nDie Systemreihen können nicht angezeigt werden.");
+    const QString datei = QStringLiteral("Die Datei \u201E%1\u201C mit den Systemreihen ").arg(fn);
+    return EsyReihenFehlerSatz(e, datei, datei + QStringLiteral("enthält in Zeile %1 ").arg(e.zeile))
+        + QStringLiteral("\n\nDie Systemreihen können nicht angezeigt werden.");
 }

@@ -1,6 +1,7 @@
 #include "systemanwenden.h"
 
 #include "katalog.h"
+#include "katalogmeldungen.h"
 #include "reihenzustand.h"
 #include "routinen.h"
 #include "systemliste.h"
@@ -75,47 +76,11 @@ Tafelfarbe Anzeigefarbe(int k, int r)
 
 QString ReihendateiMeldung(const EsyReihenErgebnis &e)
 {
-    const QString anfang = QStringLiteral("Zeile %1 der Datei mit den Systemreihen enthält ").arg(e.zeile);
-    QString text;
-    switch (e.fehler) {
-    case EsyFehler::Keiner:
+    if (e.fehler == EsyFehler::Keiner)
         return QString();
-    case EsyFehler::NichtLesbar:
-    case EsyFehler::NichtSchreibbar:
-        text = QStringLiteral("Die Datei mit den Systemreihen kann nicht gelesen werden (%1).").arg(e.fehlertext);
-        break;
-    case EsyFehler::ZuGross:
-        text = QStringLiteral("Die Datei mit den Systemreihen ist zu groß.");
-        break;
-    case EsyFehler::Ungueltig:
-        switch (e.art) {
-        case EsyZeilenFehler::Keiner:
-        case EsyZeilenFehler::ZuWenigeReihen:
-            text = QStringLiteral("Die Datei mit den Systemreihen enthält nur %1 statt %2 Reihen.")
-                       .arg(e.anzahl)
-                       .arg(e.erwartet);
-            break;
-        case EsyZeilenFehler::FeldAnzahl:
-            text = anfang + QStringLiteral("%1 statt %2 Positionen.").arg(e.anzahl).arg(e.erwartet);
-            break;
-        case EsyZeilenFehler::KeineZahl:
-            text = anfang
-                + QStringLiteral("\u201E%1\u201C, das ist keine ganze Zahl.")
-                      .arg(QString::fromLatin1(e.feld).trimmed());
-            break;
-        case EsyZeilenFehler::PositionAusserhalb:
-            text = anfang + QStringLiteral("die Position %1, erlaubt sind 1 bis %2.").arg(e.position).arg(e.erwartet);
-            break;
-        case EsyZeilenFehler::PositionDoppelt:
-            text = anfang + QStringLiteral("die Position %1 zweimal.").arg(e.position);
-            break;
-        case EsyZeilenFehler::NichtAufsteigend:
-            text = anfang + QStringLiteral("die Position %1 hinter einer größeren.").arg(e.position);
-            break;
-        }
-        break;
-    }
-    return text + DateiAbbruch();
+    return EsyReihenFehlerSatz(e, QStringLiteral("Die Datei mit den Systemreihen "),
+                               QStringLiteral("Zeile %1 der Datei mit den Systemreihen enthält ").arg(e.zeile))
+        + DateiAbbruch();
 }
 
 Anwendungsergebnis SystemAnwenden(Reihenkontext z, bool reihen, bool mischen, Zufallsgenerator &generator)

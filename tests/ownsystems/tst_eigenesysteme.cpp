@@ -1,4 +1,5 @@
 #include "eigenesysteme.h"
+#include "eigensystemdatei.h"
 #include "katalogzustand.h"
 #include "systemliste.h"
 
@@ -93,6 +94,8 @@ private slots:
     void zeitText_data();
     void zeitText();
     void jetzt();
+    void anzeigeFehler_data();
+    void anzeigeFehler();
 
 private:
     QString indexPfad() const { return QDir(m_katalog.EigeneSystemeOrdner).filePath(EsyIndexName); }
@@ -590,4 +593,27 @@ void TstEigeneSysteme::jetzt()
 }
 
 QTEST_APPLESS_MAIN(TstEigeneSysteme)
+// The message when an own system's rows cannot be shown names the file and the line.
+void TstEigeneSysteme::anzeigeFehler_data()
+{
+    QTest::addColumn<QByteArray>("inhalt");
+    QTest::addColumn<QString>("meldung");
+    const QString datei = QStringLiteral("Die Datei \u201Ea.txt\u201C mit den Systemreihen ");
+    QTest::newRow("not a number") << QByteArray("1,2,x\r\n")
+                                  << datei + "enthält in Zeile 1 \u201Ex\u201C, das ist keine ganze Zahl.";
+    QTest::newRow("position twice") << QByteArray("1,2,3\r\n1,1,4\r\n")
+                                    << datei + "enthält in Zeile 2 die Position 1 zweimal.";
+    QTest::newRow("too few rows") << QByteArray("1,2,3\r\n") << datei + "enthält nur 1 statt 2 Reihen.";
+}
+
+void TstEigeneSysteme::anzeigeFehler()
+{
+    QFETCH(QByteArray, inhalt);
+    QFETCH(QString, meldung);
+    QCOMPARE(EsyReihenAnzeigeFehler(QStringLiteral("a.txt"), EsyReihenAuswerten(inhalt, 3, 4, 2)),
+             meldung + QStringLiteral("\n\nDie Systemreihen können nicht angezeigt werden."));
+    QVERIFY(
+        EsyReihenAnzeigeFehler(QStringLiteral("a.txt"), EsyReihenAuswerten("1,2,3\r\n1,2,4\r\n", 3, 4, 2)).isEmpty());
+}
+
 #include "tst_eigenesysteme.moc"
