@@ -56,7 +56,6 @@ int Abdeckungssuche::rang(Block b) const
     return int(ColexRang(b));
 }
 
-
 void Abdeckungssuche::zustandAufbauen(const std::vector<Block> &bloecke)
 {
     m_bloecke.clear();

@@ -86,7 +86,8 @@ int main(int argc, char **argv)
     if (argc < 2) {
         std::fprintf(
             stderr,
-            "usage: kbw-katalog erzeugen|pruefen|gruppe|verbessern|ableiten|ausgleichen|feld|teile [--daten FILE] [--sekunden S] [--threads N] "
+            "usage: kbw-katalog erzeugen|pruefen|gruppe|verbessern|ableiten|ausgleichen|feld|teile [--daten FILE] "
+            "[--sekunden S] [--threads N] "
             "[--von A] [--bis B] [--gruppe G] [--laeufe L] [--saat N] [--temperatur START,ENDE] [--spielraum P]\n");
         return 2;
     }

@@ -20,8 +20,8 @@ namespace katalogwerkzeug {
 // without it, rows lengthened from C(v,k-1,t), C(v-1,k,t) joined with C(v-1,k-1,t-1)
 // plus a new point, every point of C(v/s,k/s,t) taken s times, transversal designs with
 // their groups covered, Steiner systems, projective spaces and difference families; then
-// redundant rows are dropped and the rows annealed towards the target. Repeats until nothing improves, since an improvement
-// may make others possible.
+// redundant rows are dropped and the rows annealed towards the target. Repeats until nothing improves, since an
+// improvement may make others possible.
 int Ableiten(const Optionen &o)
 {
     std::vector<KatalogEintrag> eintraege;
@@ -96,8 +96,9 @@ int Ableiten(const Optionen &o)
                     }
                     b = bester;
                 }
-                pruefen(b, "C(" + std::to_string(v + d) + "," + std::to_string(k) + "," + std::to_string(t) +
-                               ") less " + std::to_string(d) + " point(s)");
+                pruefen(b,
+                        "C(" + std::to_string(v + d) + "," + std::to_string(k) + "," + std::to_string(t) + ") less "
+                            + std::to_string(d) + " point(s)");
             }
             // The rows through one point of C(v+1,k+1,t+1), without that point.
             if (const auto *gross = gespeichert(v + 1, k + 1, t + 1)) {
@@ -107,8 +108,9 @@ int Ableiten(const Optionen &o)
                     for (Block r : *gross)
                         if (r >> p & 1u)
                             b.push_back((r & unten) | ((r >> 1) & ~unten));
-                    pruefen(b, "C(" + std::to_string(v + 1) + "," + std::to_string(k + 1) + "," +
-                                   std::to_string(t + 1) + ") derived at a point");
+                    pruefen(b,
+                            "C(" + std::to_string(v + 1) + "," + std::to_string(k + 1) + "," + std::to_string(t + 1)
+                                + ") derived at a point");
                 }
             }
             if (t == 2)
@@ -120,15 +122,16 @@ int Ableiten(const Optionen &o)
                         if (q + e > k && !gruppe)
                             continue;
                         pruefen(TransversalMitGruppen(k, q, e, gruppe ? *gruppe : std::vector<Block>{}),
-                                "TD(" + std::to_string(k) + "," + std::to_string(q) + ") with its groups and " +
-                                    std::to_string(e) + " extra points covered");
+                                "TD(" + std::to_string(k) + "," + std::to_string(q) + ") with its groups and "
+                                    + std::to_string(e) + " extra points covered");
                     }
             // A (t+1)-covering covers every t-set too; pruning may leave fewer rows.
             if (const auto *b = gespeichert(v, k, t + 1))
                 pruefen(*b, "C(" + std::to_string(v) + "," + std::to_string(k) + "," + std::to_string(t + 1) + ")");
             if (const auto *b = gespeichert(v, k - 1, t))
-                pruefen(ZeilenVerlaengern(*b, v), "C(" + std::to_string(v) + "," + std::to_string(k - 1) + "," +
-                                                      std::to_string(t) + ") with longer rows");
+                pruefen(ZeilenVerlaengern(*b, v),
+                        "C(" + std::to_string(v) + "," + std::to_string(k - 1) + "," + std::to_string(t)
+                            + ") with longer rows");
             if (t >= 2) {
                 const auto *ohne = gespeichert(v - 1, k, t);
                 const auto *kleiner = gespeichert(v - 1, k - 1, t - 1);
@@ -151,8 +154,7 @@ int Ableiten(const Optionen &o)
             // too: it may shrink below it.
             if (kandidat.empty() || kandidat.size() >= bisher * (1.0 + o.spielraum / 100.0))
                 continue;
-            std::printf("%d C(%d,%d,%d): %d -> %d from %s", i, v, k, t, bisher, int(kandidat.size()),
-                        herkunft.c_str());
+            std::printf("%d C(%d,%d,%d): %d -> %d from %s", i, v, k, t, bisher, int(kandidat.size()), herkunft.c_str());
             Suchaufgabe a;
             a.v = v;
             a.k = k;

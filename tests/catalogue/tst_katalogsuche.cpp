@@ -132,7 +132,8 @@ private slots:
         QTest::newRow("(13,4,1) cyclic") << QVector<int>{13} << 4 << QVector<int>{0} << false << 13;
         QTest::newRow("(28,4,1) over Z_3^3 and a fixed point")
             << QVector<int>{3, 3, 3} << 4 << QVector<int>{1, 0, 0} << true << 28;
-        QTest::newRow("(45,5,1) over Z_3^2 x Z_5") << QVector<int>{3, 3, 5} << 5 << QVector<int>{0, 0, 1} << false << 45;
+        QTest::newRow("(45,5,1) over Z_3^2 x Z_5")
+            << QVector<int>{3, 3, 5} << 5 << QVector<int>{0, 0, 1} << false << 45;
     }
     void differenzfamilieErgibtPaarsystem()
     {
@@ -141,7 +142,8 @@ private slots:
         QFETCH(QVector<int>, h);
         QFETCH(bool, unendlich);
         QFETCH(int, v);
-        const auto bloecke = DifferenzfamilieEntwickeln({moduli.begin(), moduli.end()}, k, {h.begin(), h.end()}, unendlich);
+        const auto bloecke =
+            DifferenzfamilieEntwickeln({moduli.begin(), moduli.end()}, k, {h.begin(), h.end()}, unendlich);
         // Every pair exactly once: v(v-1) / (k(k-1)) rows that cover all pairs.
         QCOMPARE(int(bloecke.size()), v * (v - 1) / (k * (k - 1)));
         for (Block b : bloecke)
@@ -208,8 +210,8 @@ private slots:
                     if (a / q == b / q || b / q == c / q || a / q == c / q)
                         continue;
                     const Block tripel = Block(1) << a | Block(1) << b | Block(1) << c;
-                    const auto n = std::count_if(bloecke.begin(), bloecke.end(),
-                                                 [&](Block r) { return (r & tripel) == tripel; });
+                    const auto n =
+                        std::count_if(bloecke.begin(), bloecke.end(), [&](Block r) { return (r & tripel) == tripel; });
                     QCOMPARE(int(n), 1);
                 }
         QVERIFY(OrthogonalesFeldStaerke3(q + 2, q).empty());
