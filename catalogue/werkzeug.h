@@ -32,6 +32,9 @@ struct Optionen
 // The entry's readable form from rows as bit masks, rows in lexicographic order.
 KatalogEintrag ZuEintrag(int index, const std::vector<Block> &bloecke);
 
+// Row count of the entry as the file holds it now (0: missing or the file does not read).
+int GespeicherteZeilen(const std::string &daten, int index);
+
 // Rows of a stored entry as bit masks.
 std::vector<Block> AlsBloecke(const KatalogEintrag &e);
 

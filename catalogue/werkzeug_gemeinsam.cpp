@@ -99,6 +99,15 @@ bool Uebernehmen(const std::string &daten, int index, const KatalogEintrag &neu)
     return e.ok();
 }
 
+int GespeicherteZeilen(const std::string &daten, int index)
+{
+    std::vector<KatalogEintrag> eintraege;
+    std::string fehler;
+    if (!KatalogLesen(daten, eintraege, fehler) || !eintraege[index].vorhanden)
+        return 0;
+    return eintraege[index].sys.TR;
+}
+
 std::vector<Block> AlsBloecke(const KatalogEintrag &e)
 {
     std::vector<Block> bloecke;

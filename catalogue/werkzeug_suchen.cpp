@@ -43,10 +43,7 @@ int Gruppe(const Optionen &o)
     const int ziel = z.festeTR ? z.festeTR : z.bekannt;
     for (int lauf = 0; lauf < o.laeufe; ++lauf) {
         const std::uint64_t saat = o.saat * 7919 + std::uint64_t(lauf);
-        std::vector<KatalogEintrag> eintraege;
-        int bisher = 0;
-        if (KatalogLesen(o.daten, eintraege, fehler) && eintraege[i].vorhanden)
-            bisher = eintraege[i].sys.TR;
+        const int bisher = GespeicherteZeilen(o.daten, i);
         if (bisher > 0 && bisher <= ziel)
             break;
         const Gruppensuchergebnis g =
@@ -121,13 +118,7 @@ int Verbessern(const Optionen &o)
         const int ziel = z.festeTR ? z.festeTR : z.bekannt;
         if (e.sys.TR <= ziel)
             continue;
-        std::vector<Block> bloecke;
-        for (int r = 0; r < e.sys.TR; ++r) {
-            Block b = 0;
-            for (int p = 0; p < e.sys.RG; ++p)
-                b |= Block(1) << (e.reihen[std::size_t(r) * e.sys.RG + p] - 1);
-            bloecke.push_back(b);
-        }
+        std::vector<Block> bloecke = AlsBloecke(e);
         Suchaufgabe a;
         a.v = z.wz;
         a.k = z.rg;
@@ -176,11 +167,7 @@ int Feld(const Optionen &o)
     }
     const int ziel = z.festeTR ? z.festeTR : z.bekannt;
     for (int lauf = 0; lauf < o.laeufe; ++lauf) {
-        std::vector<KatalogEintrag> eintraege;
-        std::string fehler;
-        int bisher = 0;
-        if (KatalogLesen(o.daten, eintraege, fehler) && eintraege[i].vorhanden)
-            bisher = eintraege[i].sys.TR;
+        const int bisher = GespeicherteZeilen(o.daten, i);
         if (bisher > 0 && bisher <= ziel)
             break;
         // The array's rows stay fixed while the rest is built greedily and shrunk; then all
@@ -222,11 +209,7 @@ int DreiTeile(const Optionen &o)
         return 2;
     }
     for (int lauf = 0; lauf < o.laeufe; ++lauf) {
-        std::vector<KatalogEintrag> eintraege;
-        std::string fehler;
-        int bisher = 0;
-        if (KatalogLesen(o.daten, eintraege, fehler) && eintraege[i].vorhanden)
-            bisher = eintraege[i].sys.TR;
+        const int bisher = GespeicherteZeilen(o.daten, i);
         const std::vector<Block> steiner = SteinerS3622();
         Suchaufgabe a;
         a.v = 18;
