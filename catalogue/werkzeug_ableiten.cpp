@@ -20,8 +20,8 @@ namespace katalogwerkzeug {
 // without it, rows lengthened from C(v,k-1,t), C(v-1,k,t) joined with C(v-1,k-1,t-1)
 // plus a new point, every point of C(v/s,k/s,t) taken s times, transversal designs with
 // their groups covered, Steiner systems, projective spaces and difference families; then
-// redundant rows are dropped and the rows annealed towards the target. Repeats until nothing improves, since an
-// improvement may make others possible.
+// redundant rows are dropped and the rows annealed towards the target. Repeats until
+// nothing improves, since an improvement may make others possible.
 int Ableiten(const Optionen &o)
 {
     std::vector<KatalogEintrag> eintraege;
@@ -81,13 +81,10 @@ int Ableiten(const Optionen &o)
             // The smallest known design of these parameters, unless it is the stored one.
             if (const auto *b = gespeichert(v, k, t); b && int(b->size()) < bisher)
                 pruefen(*b, "construction");
-            // Deleting d points, one at a time, each time the point that leaves the fewest rows.
-            for (int d = 1; d <= 5; ++d) {
-                const auto *gross = gespeichert(v + d, k, t);
-                if (!gross)
-                    continue;
-                std::vector<Block> b = *gross;
-                for (int w = v + d; w > v; --w) {
+            // Deletes points of a design on w points down to v, one at a time, each time the
+            // point that leaves the fewest rows.
+            auto streichenBis = [&](std::vector<Block> b, int w) {
+                for (; w > v; --w) {
                     std::vector<Block> bester;
                     for (int p = 0; p < w; ++p) {
                         std::vector<Block> c = RedundanteStreichen(w - 1, t, PunktStreichen(b, w, p), 3, ++saat);
@@ -96,7 +93,14 @@ int Ableiten(const Optionen &o)
                     }
                     b = bester;
                 }
-                pruefen(b,
+                return b;
+            };
+            // Deleting d points.
+            for (int d = 1; d <= 5; ++d) {
+                const auto *gross = gespeichert(v + d, k, t);
+                if (!gross)
+                    continue;
+                pruefen(streichenBis(*gross, v + d),
                         "C(" + std::to_string(v + d) + "," + std::to_string(k) + "," + std::to_string(t) + ") less "
                             + std::to_string(d) + " point(s)");
             }
@@ -125,6 +129,16 @@ int Ableiten(const Optionen &o)
                                 "TD(" + std::to_string(k) + "," + std::to_string(q) + ") with its groups and "
                                     + std::to_string(e) + " extra points covered");
                     }
+            // Points taken s times over: C(sm, sk', t) <= C(m, k', t) for t <= k', then points
+            // deleted down to v.
+            for (int f = 2; f <= 3; ++f) {
+                const int m = (v + f - 1) / f;
+                const auto *klein = k % f == 0 && t <= k / f ? gespeichert(m, k / f, t) : nullptr;
+                if (klein)
+                    pruefen(streichenBis(PunkteVervielfachen(*klein, m, f), f * m),
+                            "C(" + std::to_string(m) + "," + std::to_string(k / f) + "," + std::to_string(t)
+                                + ") with every point taken " + std::to_string(f) + " times");
+            }
             // A (t+1)-covering covers every t-set too; pruning may leave fewer rows.
             if (const auto *b = gespeichert(v, k, t + 1))
                 pruefen(*b, "C(" + std::to_string(v) + "," + std::to_string(k) + "," + std::to_string(t + 1) + ")");
