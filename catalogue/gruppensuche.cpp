@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <numeric>
 #include <cmath>
 #include <random>
 #include <sstream>
@@ -158,6 +159,57 @@ bool GruppeLesen(const std::string &beschreibung, int v, std::vector<Permutation
     if (!identisch)
         erzeuger.push_back(multiplizieren);
     return true;
+}
+
+namespace {
+
+// Order of a modulo m, 0 when a is not a unit.
+int ordnungModulo(int a, int m)
+{
+    if (std::gcd(a, m) != 1)
+        return 0;
+    int x = a % m, k = 1;
+    for (; x != 1 % m; ++k)
+        x = x * a % m;
+    return k;
+}
+
+} // namespace
+
+std::vector<std::string> SiebGruppen(int v, int zeilen)
+{
+    std::vector<std::string> gruppen;
+    auto dazu = [&](int m, int r, int f, int a) {
+        for (int s = 0; s <= (r > 1 ? 1 : 0); ++s)
+            gruppen.push_back(std::to_string(m) + ',' + std::to_string(r) + ',' + std::to_string(f) + ',' +
+                              std::to_string(a) + ',' + std::to_string(s));
+    };
+    for (int f = 0; f <= 3; ++f)
+        for (int r = 1; r <= 4; ++r)
+            if ((v - f) % r == 0 && (v - f) / r >= 3)
+                for (int m = (v - f) / r, a = 1; a < m; ++a)
+                    if (const int o = ordnungModulo(a, m); o > 0 && o <= 6)
+                        dazu(m, r, f, a);
+    for (int f = 0; f <= 10; ++f)
+        for (int r = 1; r <= 10; ++r) {
+            const int m = (v - f) / r;
+            if ((r <= 4 && f <= 3) || (v - f) % r != 0 || m < 3)
+                continue;
+            if (zeilen % m != 0 && !(m % 2 == 0 && zeilen % (m / 2) == 0))
+                continue;
+            for (int a = 1; a < m; ++a)
+                if (const int o = ordnungModulo(a, m); o > 0 && o <= 3 && (a == 1 || zeilen % (m * o) == 0))
+                    dazu(m, r, f, a);
+        }
+    const int q = v - 1;
+    bool prim = q >= 2;
+    for (int d = 2; d * d <= q; ++d)
+        prim &= q % d != 0;
+    if (prim || q == 9 || q == 25 || q == 49) {
+        gruppen.push_back("pgl:" + std::to_string(q));
+        gruppen.push_back("psl:" + std::to_string(q));
+    }
+    return gruppen;
 }
 
 std::vector<Block> Bahn(Block b, const std::vector<Permutation> &erzeuger)

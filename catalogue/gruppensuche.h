@@ -23,6 +23,13 @@ using Permutation = std::vector<std::uint8_t>;
 // Returns false with a message when the description does not fit v.
 bool GruppeLesen(const std::string &beschreibung, int v, std::vector<Permutation> &erzeuger, std::string &fehler);
 
+// The groups a screen for a design on v points with the given row count tries, as
+// descriptions for GruppeLesen: every "m,r,f,a,s" with f <= 3 fixed points, r <= 4 copies
+// and a multiplier a of order at most 6; then, up to 10 fixed points and 10 copies, those
+// whose orbit length m (or m/2) divides the row count, with a multiplier of order at most
+// 3; last "pgl:q" and "psl:q" when v - 1 = q is a prime or 9, 25 or 49.
+std::vector<std::string> SiebGruppen(int v, int zeilen);
+
 // The orbit of a block under the group of the generators.
 std::vector<Block> Bahn(Block b, const std::vector<Permutation> &erzeuger);
 

@@ -3,6 +3,7 @@
 //   kbw-katalog pruefen  [--daten FILE]
 //   kbw-katalog gruppe   --daten FILE --von I --gruppe G [--sekunden S] [--laeufe L] [--saat N]
 //                        [--temperatur START,ENDE]
+//   kbw-katalog sieb     --daten FILE [--von A] [--bis B] [--sekunden S] [--saat N]
 //   kbw-katalog verbessern --daten FILE [--von A] [--bis B] [--sekunden S] [--saat N]
 //                          [--temperatur START,ENDE]
 //   kbw-katalog ableiten --daten FILE [--von A] [--bis B] [--sekunden S] [--saat N] [--spielraum P]
@@ -128,6 +129,8 @@ int main(int argc, char **argv)
         return Pruefen(o);
     if (befehl == "gruppe")
         return Gruppe(o);
+    if (befehl == "sieb")
+        return Sieb(o);
     if (befehl == "verbessern")
         return Verbessern(o);
     if (befehl == "ableiten")

@@ -64,6 +64,7 @@ bool Uebernehmen(const std::string &daten, int index, const KatalogEintrag &neu)
 int Erzeugen(const Optionen &o);
 int Ausgleichen(const Optionen &o);
 int Gruppe(const Optionen &o);
+int Sieb(const Optionen &o);
 int Verbessern(const Optionen &o);
 int Feld(const Optionen &o);
 int DreiTeile(const Optionen &o);

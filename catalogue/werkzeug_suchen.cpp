@@ -100,6 +100,34 @@ int Gruppe(const Optionen &o)
     return 0;
 }
 
+// The group screen: every entry from --von to --bis still above its target goes through
+// each group of SiebGruppen, one short run each. Any run may be stopped; what it found is
+// already in the file, so a new screen just starts where the last one ended.
+int Sieb(const Optionen &o)
+{
+    if (o.daten.empty()) {
+        std::fprintf(stderr, "sieb needs --daten\n");
+        return 2;
+    }
+    for (int i = o.von; i <= o.bis; ++i) {
+        const KatalogZiel &z = KatalogZielFuer(i);
+        if (!SchlichteUeberdeckung(i))
+            continue;
+        const int ziel = z.festeTR ? z.festeTR : z.bekannt;
+        for (const std::string &g : SiebGruppen(z.wz, ziel)) {
+            const int bisher = GespeicherteZeilen(o.daten, i);
+            if (bisher > 0 && bisher <= ziel)
+                break;
+            Optionen einzeln = o;
+            einzeln.von = i;
+            einzeln.gruppe = g;
+            einzeln.laeufe = 1;
+            Gruppe(einzeln);
+        }
+    }
+    return 0;
+}
+
 // Anneals the stored design of every plain covering entry above its target one row smaller
 // at a time, starting from the design itself rather than afresh.
 int Verbessern(const Optionen &o)

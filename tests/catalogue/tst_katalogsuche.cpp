@@ -326,6 +326,41 @@ private slots:
         QTest::newRow("S(3,6,26) from PGL(2,25)") << "pgl:25" << 26 << 6 << 3 << 130;
         QTest::newRow("S(3,4,10) from PGL(2,9)") << "pgl:9" << 10 << 4 << 3 << 30;
         QTest::newRow("S(2,4,37) cyclic") << "37,1,0,1,0" << 37 << 4 << 2 << 111;
+        // Two full orbits form a 4-GDD of type 6^5, a short one covers its groups.
+        QTest::newRow("C(30,4,2) cyclic") << "30,1,0,1,0" << 30 << 4 << 2 << 75;
+    }
+
+    // The screen's group list: every description reads, none twice, and the groups that
+    // gave stored designs are on it, those whose orbits cannot add up to the rows are not.
+    void siebGruppen_data()
+    {
+        QTest::addColumn<int>("v");
+        QTest::addColumn<int>("zeilen");
+        QTest::addColumn<QString>("dabei");
+        QTest::addColumn<QString>("nicht");
+        QTest::newRow("Z_24") << 24 << 24 << "24,1,0,1,0" << "5,4,4,1,0";
+        QTest::newRow("three copies of Z_12") << 36 << 108 << "12,3,0,1,0" << "7,5,1,1,0";
+        QTest::newRow("six copies of Z_6") << 36 << 108 << "6,6,0,1,0" << "5,7,1,1,0";
+        QTest::newRow("projective line") << 30 << 75 << "pgl:29" << "4,6,6,1,0";
+        QTest::newRow("ten fixed points") << 50 << 130 << "10,4,10,1,1" << "10,4,10,3,1";
+    }
+    void siebGruppen()
+    {
+        QFETCH(int, v);
+        QFETCH(int, zeilen);
+        QFETCH(QString, dabei);
+        QFETCH(QString, nicht);
+        const std::vector<std::string> g = SiebGruppen(v, zeilen);
+        QVERIFY(std::find(g.begin(), g.end(), dabei.toStdString()) != g.end());
+        QVERIFY(std::find(g.begin(), g.end(), nicht.toStdString()) == g.end());
+        std::vector<std::string> sortiert = g;
+        std::sort(sortiert.begin(), sortiert.end());
+        QVERIFY(std::adjacent_find(sortiert.begin(), sortiert.end()) == sortiert.end());
+        for (const std::string &b : g) {
+            std::vector<Permutation> erzeuger;
+            std::string fehler;
+            QVERIFY2(GruppeLesen(b, v, erzeuger, fehler), (b + ": " + fehler).c_str());
+        }
     }
     void gruppensucheFindetSteinersystem()
     {
