@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <chrono>
-#include <numeric>
 #include <cmath>
+#include <numeric>
 #include <random>
 #include <sstream>
 
@@ -201,11 +201,9 @@ std::vector<std::string> SiebGruppen(int v, int zeilen)
                 if (const int o = ordnungModulo(a, m); o > 0 && o <= 3 && (a == 1 || zeilen % (m * o) == 0))
                     dazu(m, r, f, a);
         }
+    // The same fields the projective groups are built over.
     const int q = v - 1;
-    bool prim = q >= 2;
-    for (int d = 2; d * d <= q; ++d)
-        prim &= q % d != 0;
-    if (prim || q == 9 || q == 25 || q == 49) {
+    if (Koerper k; q >= 2 && k.init(q)) {
         gruppen.push_back("pgl:" + std::to_string(q));
         gruppen.push_back("psl:" + std::to_string(q));
     }

@@ -27,7 +27,7 @@ bool GruppeLesen(const std::string &beschreibung, int v, std::vector<Permutation
 // descriptions for GruppeLesen: every "m,r,f,a,s" with f <= 3 fixed points, r <= 4 copies
 // and a multiplier a of order at most 6; then, up to 10 fixed points and 10 copies, those
 // whose orbit length m (or m/2) divides the row count, with a multiplier of order at most
-// 3; last "pgl:q" and "psl:q" when v - 1 = q is a prime or 9, 25 or 49.
+// 3; last "pgl:q" and "psl:q" when v - 1 = q is a prime or the square of an odd prime.
 std::vector<std::string> SiebGruppen(int v, int zeilen);
 
 // The orbit of a block under the group of the generators.
